@@ -1,0 +1,45 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace tc::ui {
+
+// Message-box styles and results keep the values of the platform the program was shaped after,
+// so that styles stored in code (48 = OK button with the exclamation icon) read the same.
+inline constexpr unsigned kMbOk = 0x00;
+inline constexpr unsigned kMbYesNoCancel = 0x03;
+inline constexpr unsigned kMbIconQuestion = 0x20;
+inline constexpr unsigned kMbIconExclamation = 0x30;
+inline constexpr unsigned kMbButtonMask = 0x0F;
+
+inline constexpr int kIdOk = 1;
+inline constexpr int kIdCancel = 2;
+inline constexpr int kIdYes = 6;
+inline constexpr int kIdNo = 7;
+
+// One request for the open-file or save-file dialog. Texts are Windows-1252 bytes.
+struct FileDialogRequest {
+    std::vector<std::pair<std::string, std::string>> filters;  // (description, pattern)
+    std::string initial_name;
+    std::string initial_folder;
+    std::string default_extension;
+    bool confirm_overwrite = false;
+};
+
+// What needs a person: a host runs it, as real windows or scripted in tests and tools.
+class Host {
+public:
+    virtual ~Host() = default;
+
+    // Shows a modal message box; returns the button that closed it (kIdOk, kIdYes, ...).
+    virtual int message_box(const std::string& text, const std::string& title, unsigned style) = 0;
+
+    // Return the chosen path, or nothing when the user cancelled.
+    virtual std::optional<std::string> open_file_dialog(const FileDialogRequest& request) = 0;
+    virtual std::optional<std::string> save_file_dialog(const FileDialogRequest& request) = 0;
+};
+
+}  // namespace tc::ui
