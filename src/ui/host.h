@@ -5,6 +5,10 @@
 #include <utility>
 #include <vector>
 
+#include "ui/dialog.h"
+#include "ui/geometry.h"
+#include "ui/menu.h"
+
 namespace tc::ui {
 
 // Message-box styles and results keep the values of the platform the program was shaped after,
@@ -30,9 +34,27 @@ struct FileDialogRequest {
 };
 
 // What needs a person: a host runs it, as real windows or scripted in tests and tools.
+class PropertySheet;
+
 class Host {
 public:
     virtual ~Host() = default;
+
+    // Where the captions of dialog layouts come from (program texts by identifier).
+    void set_caption_source(TextSource source) { caption_source_ = std::move(source); }
+    std::string caption(const Caption& caption) const {
+        if (caption.text_id < 0) return std::string(caption.literal);
+        return caption_source_ ? caption_source_(caption.text_id) : std::string{};
+    }
+
+    // Creates the dialog, runs it modally until it ends and returns its result (kIdOk, ...).
+    virtual int run_modal(Dialog& dialog) = 0;
+
+    // Runs the editor sheet modally; returns kIdOk or kIdCancel.
+    virtual int run_sheet(PropertySheet& sheet) = 0;
+
+    // Pops up a menu at a screen position; returns the chosen command, 0 for none.
+    virtual int popup_menu(const Menu& menu, Point screen_position) = 0;
 
     // Shows a modal message box; returns the button that closed it (kIdOk, kIdYes, ...).
     virtual int message_box(const std::string& text, const std::string& title, unsigned style) = 0;
@@ -40,6 +62,9 @@ public:
     // Return the chosen path, or nothing when the user cancelled.
     virtual std::optional<std::string> open_file_dialog(const FileDialogRequest& request) = 0;
     virtual std::optional<std::string> save_file_dialog(const FileDialogRequest& request) = 0;
+
+private:
+    TextSource caption_source_;
 };
 
 }  // namespace tc::ui
