@@ -1,0 +1,130 @@
+#include "forms/form_record.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <string>
+#include <vector>
+
+namespace tc {
+namespace {
+
+using ::testing::IsEmpty;
+
+constexpr std::size_t kSize = 5027;
+constexpr std::size_t kReservedTail = 4130;
+constexpr std::size_t kExportName = 29;
+constexpr std::size_t kExportNameSize = 21;
+constexpr Byte kFiller = 0xAA;
+
+std::vector<Byte> bytes_of(const FormRecord& form) {
+    std::vector<Byte> bytes(sizeof form);
+    std::memcpy(bytes.data(), &form, sizeof form);
+    return bytes;
+}
+
+FormRecord filled_form(Byte filler) {
+    FormRecord form;
+    std::memset(&form, filler, sizeof form);
+    return form;
+}
+
+// The new-design bytes of Form `number`, written from the field list; `before` is the record as it
+// stood, which supplies the bytes the reset keeps.
+std::vector<Byte> expected_form(int number, const std::string& export_name,
+                                const std::vector<Byte>& before) {
+    std::vector<Byte> bytes(kSize, 0);
+    std::copy(before.begin() + kReservedTail, before.end(), bytes.begin() + kReservedTail);
+    bytes[1] = static_cast<Byte>(number);  // next_target
+    for (std::size_t offset : {6, 7, 9, 10, 11, 15, 16, 17, 18}) bytes[offset] = 1;
+    bytes[12] = '/';
+    bytes[19] = ':';
+    bytes[26] = 1;  // no_key_field
+    bytes[28] = 1;  // export_rename
+    // The export name is a stored text: its bytes behind the terminating zero are kept.
+    std::copy(before.begin() + kExportName, before.begin() + kExportName + kExportNameSize,
+              bytes.begin() + kExportName);
+    std::copy(export_name.begin(), export_name.end(), bytes.begin() + kExportName);
+    bytes[kExportName + export_name.size()] = 0;
+    for (std::size_t line = 0; line < 15; ++line) {
+        bytes[830 + line] = 2;    // input_source "RFID"
+        bytes[860 + line] = 160;  // max_length_low
+        bytes[3845 + line] = 20;  // partial_length
+        bytes[4055 + line] = 1;   // auto_enter "Scan+ENTER"
+    }
+    bytes[4129] = 1;  // auto_delete
+    return bytes;
+}
+
+std::vector<std::size_t> differing_offsets(const std::vector<Byte>& actual,
+                                           const std::vector<Byte>& expected) {
+    std::vector<std::size_t> offsets;
+    for (std::size_t i = 0; i < expected.size(); ++i) {
+        if (actual.at(i) != expected[i]) offsets.push_back(i);
+    }
+    return offsets;
+}
+
+std::string number_text(int number) {
+    return std::string(1, static_cast<char>('0' + number / 10)) +
+           static_cast<char>('0' + number % 10);
+}
+
+TEST(FormRecord, ResetWritesTheNewDesignValuesAndKeepsTheReservedTail) {
+    const texts::ProgramTexts texts;
+    for (const int position : {0, 6, 19}) {
+        SCOPED_TRACE(position);
+        const int number = position + 1;
+        FormRecord form = filled_form(kFiller);
+        const std::vector<Byte> before = bytes_of(form);
+        reset_form(form, position, texts);
+        EXPECT_THAT(differing_offsets(bytes_of(form),
+                                      expected_form(number, "Form " + number_text(number), before)),
+                    IsEmpty());
+    }
+
+    // A new design at program start: zeros wherever no value is set.
+    FormRecord fresh{};
+    reset_form(fresh, 6, texts);
+    EXPECT_EQ(slot_text(fresh.export_name), "Form 07");
+    EXPECT_THAT(differing_offsets(bytes_of(fresh),
+                                  expected_form(7, "Form 07", std::vector<Byte>(kSize, 0))),
+                IsEmpty());
+
+    // The Reset button on an edited Form: every value returns, the reserved tail stays.
+    FormRecord edited{};
+    reset_form(edited, 2, texts);
+    edited.data_type[4] = kTypeLargeData;
+    edited.max_length_high[4] = 12;
+    store_text(edited.prompt[4], "Quantity");
+    store_text(edited.initial_text[4], "12345");
+    edited.reserved_4130[896] = 0x5C;
+    const std::vector<Byte> before_reset = bytes_of(edited);
+    reset_form(edited, 2, texts);
+    EXPECT_THAT(differing_offsets(bytes_of(edited), expected_form(3, "Form 03", before_reset)),
+                IsEmpty());
+    EXPECT_EQ(bytes_of(edited)[5026], 0x5C);
+}
+
+TEST(FormRecord, DefaultExportNameFromALanguageFileIsCutToTwentyCharacters) {
+    texts::ProgramTexts texts;
+    texts.read_language_entries("Test\r\n11=Erfassungsformular \r\n");
+    texts.set_language_active(true);
+
+    FormRecord form = filled_form(kFiller);
+    const std::vector<Byte> before = bytes_of(form);
+    reset_form(form, 11, texts);
+    // "Erfassungsformular 12" has 21 characters; the slot holds 20.
+    const std::string cut = std::string("Erfassungsformular 12").substr(0, 20);
+    EXPECT_EQ(slot_text(form.export_name), cut);
+    EXPECT_THAT(differing_offsets(bytes_of(form), expected_form(12, cut, before)), IsEmpty());
+
+    texts.read_language_entries("Test\r\n11=F\xF6rm-\r\n");
+    reset_form(form, 8, texts);
+    EXPECT_EQ(slot_text(form.export_name), "F\xF6rm-09");
+    EXPECT_EQ(bytes_of(form)[kExportName + 7], 0);
+}
+
+}  // namespace
+}  // namespace tc

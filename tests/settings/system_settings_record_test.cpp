@@ -1,0 +1,112 @@
+#include "settings/system_settings_record.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <string>
+#include <vector>
+
+namespace tc {
+namespace {
+
+using ::testing::IsEmpty;
+
+constexpr std::size_t kSize = 862;
+constexpr std::size_t kExportStore = 54;
+constexpr std::size_t kImageStore = 369;
+constexpr std::size_t kStoreSize = 261;
+constexpr std::size_t kReservedTail = 641;
+constexpr Byte kFiller = 0xAA;
+
+std::vector<Byte> bytes_of(const SystemSettingsRecord& settings) {
+    std::vector<Byte> bytes(sizeof settings);
+    std::memcpy(bytes.data(), &settings, sizeof settings);
+    return bytes;
+}
+
+// The new-design bytes written from the field list; `before` supplies the reserved tail and the
+// store paths' bytes behind their terminating zero.
+std::vector<Byte> expected_settings(const std::string& store, const std::vector<Byte>& before) {
+    std::vector<Byte> bytes(kSize, 0);
+    std::copy(before.begin() + kReservedTail, before.end(), bytes.begin() + kReservedTail);
+    bytes[1] = 1;
+    bytes[2] = 1;
+    bytes[3] = 44;  // ","
+    bytes[6] = 1;   // data_deletion "Manual"
+    bytes[7] = 1;   // entry_option "Show count"
+    bytes[8] = 6;   // entry_display_time
+    bytes[9] = 9;   // warning_beep
+    bytes[363] = 10;
+    bytes[364] = 60;
+    bytes[367] = 1;  // camera_color_effect "Normal"
+    for (const std::size_t slot : {kExportStore, kImageStore}) {
+        std::copy(before.begin() + static_cast<std::ptrdiff_t>(slot),
+                  before.begin() + static_cast<std::ptrdiff_t>(slot + kStoreSize),
+                  bytes.begin() + static_cast<std::ptrdiff_t>(slot));
+        std::copy(store.begin(), store.end(), bytes.begin() + static_cast<std::ptrdiff_t>(slot));
+        bytes[slot + store.size()] = 0;
+    }
+    return bytes;
+}
+
+std::vector<std::size_t> differing_offsets(const std::vector<Byte>& actual,
+                                           const std::vector<Byte>& expected) {
+    std::vector<std::size_t> offsets;
+    for (std::size_t i = 0; i < expected.size(); ++i) {
+        if (actual.at(i) != expected[i]) offsets.push_back(i);
+    }
+    return offsets;
+}
+
+TEST(SystemSettingsRecord, ResetWritesTheNewDesignValuesAndKeepsTheUntouchedBytes) {
+    const texts::ProgramTexts texts;
+    // The built-in store path is "\DiskOnChip" padded with spaces to 50 characters.
+    const std::string disk_on_chip = "\\DiskOnChip" + std::string(39, ' ');
+
+    SystemSettingsRecord settings;
+    std::memset(&settings, kFiller, sizeof settings);
+    const std::vector<Byte> before = bytes_of(settings);
+    reset_system_settings(settings, texts);
+    EXPECT_THAT(differing_offsets(bytes_of(settings), expected_settings(disk_on_chip, before)),
+                IsEmpty());
+
+    // A new design at program start.
+    SystemSettingsRecord fresh{};
+    reset_system_settings(fresh, texts);
+    EXPECT_THAT(differing_offsets(bytes_of(fresh),
+                                  expected_settings(disk_on_chip, std::vector<Byte>(kSize, 0))),
+                IsEmpty());
+
+    // The Reset button on an edited record.
+    fresh.start_screen = 1;
+    store_text(fresh.password, "Secret42");
+    fresh.security_flags[11] = 1;
+    fresh.security_image_capture = 1;
+    store_text(fresh.file_title, "IMG");
+    fresh.time_stamp_on_image = 1;
+    fresh.reserved_641[220] = 0x77;
+    const std::vector<Byte> edited = bytes_of(fresh);
+    reset_system_settings(fresh, texts);
+    EXPECT_THAT(differing_offsets(bytes_of(fresh), expected_settings(disk_on_chip, edited)),
+                IsEmpty());
+    EXPECT_EQ(bytes_of(fresh)[861], 0x77);
+}
+
+TEST(SystemSettingsRecord, StorePathsComeFromTheLanguageFile) {
+    texts::ProgramTexts texts;
+    texts.read_language_entries("Test\r\n3541=\\Storage Card\r\n");
+    texts.set_language_active(true);
+
+    SystemSettingsRecord settings;
+    std::memset(&settings, kFiller, sizeof settings);
+    const std::vector<Byte> before = bytes_of(settings);
+    reset_system_settings(settings, texts);
+    EXPECT_EQ(slot_text(settings.export_store), "\\Storage Card");
+    EXPECT_EQ(slot_text(settings.image_store), "\\Storage Card");
+    EXPECT_THAT(differing_offsets(bytes_of(settings), expected_settings("\\Storage Card", before)),
+                IsEmpty());
+}
+
+}  // namespace
+}  // namespace tc
