@@ -1,18 +1,81 @@
 #include "shell/session.h"
+
+#include "document/lifecycle.h"
+#include "texts/device_texts.h"
+
 namespace tc::shell {
-// STUB
+
 Session::Session(std::filesystem::path program_dir, ui::Host& host)
     : program_dir_(std::move(program_dir)),
       host_(host),
       texts_(std::make_unique<texts::ProgramTexts>()),
       document_(std::make_unique<DesignDocument>()),
-      file_context_{*texts_, host_, [this](const std::string& p) { path_used(p); }} {}
-void Session::start_up() {}
-void Session::command_new() {}
-void Session::command_open() {}
-void Session::command_save() {}
-void Session::command_save_as() {}
-void Session::command_recent_file(std::size_t) {}
-bool Session::request_close() { return true; }
-void Session::path_used(const std::string&) {}
+      file_context_{*texts_, host_, [this](const std::string& path) { path_used(path); }} {
+    // Dialog layouts name their captions by program text.
+    host_.set_caption_source([&texts = *texts_](int id) { return texts.load_program_text(id); });
+}
+
+void Session::start_up() {
+    read_ini_file(program_dir_, preferences_);
+    texts_->start_languages(program_dir_, preferences_.language);
+    texts::fill_text_tables(*texts_, document_->device_texts);
+    reset_design_document(*document_, *texts_);
+    // The last file becomes the current file name only when it was opened, so that a Save after a
+    // rejected or missing last file cannot write over it.
+    if (preferences_.auto_preload && preferences_.last_file != kUnknownLastFile) {
+        const std::string last_file = preferences_.last_file;
+        if (open_design_file(*document_, last_file, file_context_)) {
+            document_->file_name = last_file;
+        }
+    }
+}
+
+void Session::command_new() {
+    if (document_->modified && save_prompt(*document_, file_context_) == ui::kIdCancel) return;
+    document_->file_name.clear();
+    reset_design_document(*document_, *texts_);
+    open_editor_sheet();
+}
+
+void Session::command_open() {
+    if (document_->modified && save_prompt(*document_, file_context_) == ui::kIdCancel) return;
+    reset_design_document(*document_, *texts_);
+    // Re-reading the preferences leaves the current file name alone: only start-up takes the last
+    // file as the name.
+    read_ini_file(program_dir_, preferences_);
+    put_window_in_place();
+    if (!open_dialog(*document_, file_context_)) {
+        // The design was reset above: under the previous name a later Save would write the empty
+        // design over that file, so it is a new design without a name.
+        document_->file_name.clear();
+        return;
+    }
+    open_editor_sheet();
+}
+
+void Session::command_save() {
+    if (save_or_save_as(*document_, file_context_)) document_->modified = false;
+}
+
+void Session::command_save_as() {
+    if (save_as(*document_, file_context_)) document_->modified = false;
+}
+
+void Session::command_recent_file(std::size_t index) {
+    if (index >= preferences_.recent_files.size()) return;
+    // A copy: opening reorders the list the path came from.
+    const std::string path = preferences_.recent_files[index];
+    if (open_design_file(*document_, path, file_context_)) document_->file_name = path;
+    open_editor_sheet();
+}
+
+bool Session::request_close() {
+    return !document_->modified || save_prompt(*document_, file_context_) != ui::kIdCancel;
+}
+
+void Session::path_used(const std::string& path) {
+    update_recent_files(preferences_, path);
+    write_ini_file(program_dir_, preferences_);
+}
+
 }  // namespace tc::shell

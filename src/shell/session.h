@@ -34,6 +34,9 @@ public:
     bool request_close();
 
     std::function<void()> open_editor_sheet = [] {};
+    // Called by the Open command after its reset and the re-read of the INI file, where the main
+    // window is put back in place.
+    std::function<void()> put_window_in_place = [] {};
 
     DesignDocument& document() { return *document_; }
     const DesignDocument& document() const { return *document_; }

@@ -18,6 +18,7 @@ void PropertySheet::create(Host& host) {
 
 void PropertySheet::show_page(std::size_t index) {
     if (ended_ || host_ == nullptr || index >= entries_.size()) return;
+    if (index != current_ && pages_[current_]) pages_[current_]->on_hidden();
     current_ = index;
     if (!pages_[index]) {
         pages_[index] = entries_[index].make();

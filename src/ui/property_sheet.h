@@ -22,6 +22,10 @@ public:
     // The sheet the page belongs to (for the signals between pages).
     PropertySheet* sheet() const { return sheet_; }
 
+protected:
+    // The user left the page: the sheet now shows another page in its place.
+    virtual void on_hidden() {}
+
 private:
     friend class PropertySheet;
     PropertySheet* sheet_ = nullptr;

@@ -1,0 +1,424 @@
+#include "document/design_file.h"
+
+#include <gtest/gtest.h>
+#include <sys/resource.h>
+
+#include <csignal>
+#include <cstring>
+
+#include "document/document_test_support.h"
+#include "document/test_files.h"
+#include "texts/device_texts.h"
+#include "ui/headless_host.h"
+
+namespace tc {
+namespace {
+
+using test::raw;
+
+// Offsets and sizes of the design file, as the file format fixes them.
+constexpr std::size_t kFileSize = 154298;
+constexpr std::size_t kMenus = 20, kMenuSize = 1337;
+constexpr std::size_t kForms = 13390, kFormSize = 5027;
+constexpr std::size_t kLookups = 113930, kLookupSize = 1324;
+constexpr std::size_t kReader = 120550, kReaderSize = 766;
+constexpr std::size_t kSystem = 121316, kSystemSize = 862;
+constexpr std::size_t kReserved = 122178, kReservedEnd = 122678;
+constexpr std::size_t kDeviceTexts = 122678, kDeviceTextsSize = 31620;
+constexpr std::size_t kSlot = 51;
+
+std::vector<Byte> slice(const std::vector<Byte>& bytes, std::size_t offset, std::size_t size) {
+    return std::vector<Byte>(bytes.begin() + static_cast<std::ptrdiff_t>(offset),
+                             bytes.begin() + static_cast<std::ptrdiff_t>(offset + size));
+}
+
+std::string text_at(const std::vector<Byte>& bytes, std::size_t offset) {
+    return std::string(reinterpret_cast<const char*>(bytes.data() + offset));
+}
+
+std::size_t prompt_length(const std::array<Byte, kSlot>& slot) {
+    return slot_text_length(slot);
+}
+
+// A design as the program makes it: reset records and device texts from the program texts.
+void make_new_design(DesignDocument& doc, const texts::ProgramTexts& texts) {
+    texts::fill_text_tables(texts, doc.device_texts);
+    reset_design_document(doc, texts);
+}
+
+struct Recorder {
+    std::vector<std::string> paths;
+    std::function<void(const std::string&)> callback() {
+        return [this](const std::string& path) { paths.push_back(path); };
+    }
+};
+
+TEST(DesignFile, ImagePutsHeaderBlocksAndDeviceTablesAtTheirOffsets) {
+    DesignDocument doc;
+    test::fill_document(doc, 3);
+    // Device texts found by identifier must land at the offsets of their tables in the file.
+    const std::vector<std::pair<int, std::size_t>> texts_at = {{3001, 122678},
+                                                               {3104, 124463 + 3 * kSlot},
+                                                               {3531, 144608},
+                                                               {3281, 145118},
+                                                               {3741, 151238},
+                                                               {3760, 151238 + 19 * kSlot},
+                                                               {3511, 152258},
+                                                               {3591, 153788},
+                                                               {3600, 153788 + 9 * kSlot}};
+    for (const auto& [id, offset] : texts_at) {
+        auto slot = doc.device_texts.slot(id);
+        ASSERT_EQ(slot.size(), kSlot) << id;
+        test::put_text(slot, "ID" + std::to_string(id));
+    }
+
+    const std::vector<Byte> image = design_file_bytes(doc);
+    ASSERT_EQ(image.size(), kFileSize);
+    EXPECT_EQ(std::string(image.begin(), image.begin() + 15), "TC7350-01000100");
+    EXPECT_EQ(slice(image, 15, 5), std::vector<Byte>(5, 0));
+    for (std::size_t i = 0; i < 10; ++i) {
+        EXPECT_EQ(slice(image, kMenus + i * kMenuSize, kMenuSize), raw(doc.menus[i])) << i;
+    }
+    for (std::size_t i = 0; i < 20; ++i) {
+        EXPECT_EQ(slice(image, kForms + i * kFormSize, kFormSize), raw(doc.forms[i])) << i;
+    }
+    for (std::size_t i = 0; i < 5; ++i) {
+        EXPECT_EQ(slice(image, kLookups + i * kLookupSize, kLookupSize), raw(doc.lookups[i]));
+    }
+    EXPECT_EQ(slice(image, kReader, kReaderSize), raw(doc.reader));
+    EXPECT_EQ(slice(image, kSystem, kSystemSize), raw(doc.system));
+    EXPECT_EQ(slice(image, kReserved, kReservedEnd - kReserved), std::vector<Byte>(500, 0));
+    EXPECT_EQ(slice(image, kDeviceTexts, kDeviceTextsSize), raw(doc.device_texts.bytes));
+    for (const auto& [id, offset] : texts_at) {
+        EXPECT_EQ(text_at(image, offset), "ID" + std::to_string(id));
+    }
+    // The working copies are not part of the file.
+    const std::string marker = "WORKING COPY MARKER";
+    test::put_text(doc.reader_working.bytes, marker);
+    test::put_text(doc.lookups_working[2].field_name[3], marker);
+    const std::vector<Byte> again = design_file_bytes(doc);
+    EXPECT_EQ(std::search(again.begin(), again.end(), marker.begin(), marker.end()), again.end());
+    EXPECT_EQ(again, image);
+}
+
+TEST(DesignFile, ImageLoadsBackWithTheFixUps) {
+    const texts::ProgramTexts texts;
+    DesignDocument saved;
+    test::fill_document(saved, 5);
+    test::put_text(saved.forms[3].prompt[4], std::string(40, 'P'));
+    test::put_text(saved.forms[5].prompt[0], std::string(30, 'Q'));
+    test::put_text(saved.device_texts.slot(3106), "SECOND NOTICE");
+    test::put_text(saved.device_texts.slot(3104), "FIRST NOTICE, THE LONGER OF THE TWO");
+    test::put_text(saved.device_texts.slot(3741), "TEXT OF THE FILE'S LANGUAGE");
+    saved.reader[736] = 1;
+    saved.reader[404] = 0x40;
+
+    DesignDocument doc;
+    test::fill_document(doc, 11);
+    doc.file_name = "kept name";
+    doc.modified = true;
+    load_design_file_bytes(doc, design_file_bytes(saved), texts);
+
+    EXPECT_EQ(raw(doc.menus), raw(saved.menus));
+    EXPECT_EQ(raw(doc.lookups), raw(saved.lookups));
+    EXPECT_EQ(raw(doc.reader), raw(saved.reader));
+    EXPECT_EQ(raw(doc.system), raw(saved.system));
+
+    // Prompts longer than 30 characters come back cut by a zero at offset 30, nothing else.
+    auto forms = saved.forms;
+    for (FormRecord& form : forms) {
+        for (auto& prompt : form.prompt) {
+            if (prompt_length(prompt) > 30) prompt[30] = 0;
+        }
+    }
+    EXPECT_EQ(raw(doc.forms), raw(forms));
+    EXPECT_EQ(slot_text(doc.forms[3].prompt[4]), std::string(30, 'P'));
+    EXPECT_EQ(doc.forms[3].prompt[4][39], 'P');
+    EXPECT_EQ(slot_text(doc.forms[5].prompt[0]), std::string(30, 'Q'));
+
+    // Text 3106 is copied over 3104 as a text; texts 3741-3760 come from the program texts.
+    auto device = saved.device_texts.bytes;
+    const std::size_t about = 124463 - kDeviceTexts;
+    std::memcpy(device.data() + about + 3 * kSlot, "SECOND NOTICE", 14);
+    const std::size_t image_texts = 151238 - kDeviceTexts;
+    for (int k = 0; k < 20; ++k) {
+        texts::put_text_in_slot(texts, 3741 + k,
+                                std::span(device).subspan(image_texts + k * kSlot, kSlot));
+    }
+    EXPECT_EQ(raw(doc.device_texts.bytes), raw(device));
+    EXPECT_EQ(slot_text(doc.device_texts.slot(3104)), "SECOND NOTICE");
+    EXPECT_EQ(slot_text(doc.device_texts.slot(3741)).substr(0, 20), "2D Image Properties ");
+
+    EXPECT_EQ(raw(doc.reader_working), raw(saved.reader));
+    EXPECT_EQ(raw(doc.lookups_working), raw(saved.lookups));
+    EXPECT_TRUE(doc.rfid);
+    EXPECT_EQ(doc.reader_states.one_d, 0);
+    EXPECT_EQ(doc.reader_states.two_d, 2);
+    EXPECT_EQ(doc.file_name, "kept name");
+    EXPECT_TRUE(doc.modified);
+
+    saved.reader[736] = 0;
+    saved.reader[404] = 0x01;
+    load_design_file_bytes(doc, design_file_bytes(saved), texts);
+    EXPECT_FALSE(doc.rfid);
+    EXPECT_EQ(doc.reader_states.one_d, 2);
+    EXPECT_EQ(doc.reader_states.two_d, 0);
+}
+
+TEST(DesignFile, SaveDerivesThenWritesTheWholeFileAndReportsThePath) {
+    test::TempFolder folder;
+    const texts::ProgramTexts texts;
+    ui::HeadlessHost host;
+    Recorder recorder;
+    FileContext context{texts, host, recorder.callback()};
+    DesignDocument doc;
+    make_new_design(doc, texts);
+    doc.reader[404] = 0x02;  // an ELR reader: the derivation writes 2 into byte 0 and 351
+    doc.system.reserved_641[0] = 0x5A;
+
+    const std::string path = folder.file("design.T73");
+    ASSERT_TRUE(save_design_file(doc, path, context));
+    std::vector<Byte> file = test::read_bytes(path);
+    ASSERT_EQ(file.size(), kFileSize);
+    EXPECT_EQ(file, design_file_bytes(doc));
+    EXPECT_EQ(std::string(file.begin(), file.begin() + 15), "TC7350-01000100");
+    EXPECT_EQ(slice(file, 15, 5), std::vector<Byte>(5, 0));
+    EXPECT_EQ(slice(file, kReserved, 500), std::vector<Byte>(500, 0));
+    EXPECT_EQ(file[kReader + 0], 2);
+    EXPECT_EQ(file[kReader + 351], 0x02);
+    EXPECT_EQ(file[kSystem + 641], 0x5A);
+    EXPECT_EQ(recorder.paths, std::vector<std::string>{path});
+    EXPECT_EQ(folder.entries(), std::vector<std::string>{"design.T73"});
+
+    // Saving again replaces the file in place and leaves nothing else behind.
+    doc.system.reserved_641[0] = 0xA5;
+    ASSERT_TRUE(save_design_file(doc, path, context));
+    file = test::read_bytes(path);
+    EXPECT_EQ(file.size(), kFileSize);
+    EXPECT_EQ(file[kSystem + 641], 0xA5);
+    EXPECT_EQ(folder.entries(), std::vector<std::string>{"design.T73"});
+    EXPECT_EQ(recorder.paths.size(), 2u);
+    EXPECT_TRUE(host.messages().empty());
+}
+
+// Limits the size of files this process may write, so that a write fails part-way.
+class FileSizeLimit {
+  public:
+    explicit FileSizeLimit(rlim_t bytes) {
+        getrlimit(RLIMIT_FSIZE, &previous_);
+        previous_handler_ = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit limited = previous_;
+        limited.rlim_cur = bytes;
+        setrlimit(RLIMIT_FSIZE, &limited);
+    }
+    ~FileSizeLimit() {
+        setrlimit(RLIMIT_FSIZE, &previous_);
+        std::signal(SIGXFSZ, previous_handler_);
+    }
+
+  private:
+    rlimit previous_{};
+    void (*previous_handler_)(int) = nullptr;
+};
+
+TEST(DesignFile, FailedSaveLeavesTheOldFileAndNoTemporaryFile) {
+    test::TempFolder folder;
+    const texts::ProgramTexts texts;
+    ui::HeadlessHost host;
+    Recorder recorder;
+    FileContext context{texts, host, recorder.callback()};
+    DesignDocument doc;
+    make_new_design(doc, texts);
+    doc.reader[404] = 0x02;
+    doc.reader[0] = 1;
+
+    // A folder in the target's place: the derivation has run all the same.
+    const std::string taken = folder.file("taken.T73");
+    std::filesystem::create_directory(taken);
+    test::write_text(std::filesystem::path(taken) / "inside", "kept");
+    EXPECT_FALSE(save_design_file(doc, taken, context));
+    EXPECT_EQ(doc.reader[0], 2);
+    EXPECT_TRUE(std::filesystem::is_directory(taken));
+    EXPECT_EQ(test::read_text(std::filesystem::path(taken) / "inside"), "kept");
+
+    // A target in a folder that does not exist; and no name at all.
+    EXPECT_FALSE(save_design_file(doc, folder.file("missing/design.T73"), context));
+    EXPECT_FALSE(std::filesystem::exists(folder.path() / "missing"));
+    EXPECT_FALSE(save_design_file(doc, "", context));
+
+    // A write that fails part-way keeps the previous design file as it was.
+    const std::string path = folder.file("design.T73");
+    test::write_text(path, "the previous design");
+    {
+        FileSizeLimit limit(4096);
+        EXPECT_FALSE(save_design_file(doc, path, context));
+    }
+    EXPECT_EQ(test::read_text(path), "the previous design");
+    EXPECT_EQ(folder.entries(), (std::vector<std::string>{"design.T73", "taken.T73"}));
+    EXPECT_TRUE(recorder.paths.empty());
+    EXPECT_TRUE(host.messages().empty());
+}
+
+TEST(DesignFile, HeaderIsCheckedAsTheKindThenTheVersion) {
+    using namespace std::string_literals;
+    for (const std::string& accepted :
+         {"TC7350-01000100"s, "TC7350-01000100\x01\x02\x03\x04\x05"s, "TC7350-01000099"s,
+          "TC7350-00999999"s, "TC7350\0\0\0\0\0\0\0\0\0\0\0\0\0\0"s, "TC7350"s,
+          "TC7350-0100010"s}) {
+        EXPECT_EQ(check_header(accepted), 0) << accepted;
+    }
+    for (const std::string& newer : {"TC7350-01000101"s, "TC7350-01000200"s, "TC7350-1"s,
+                                     "TC7350-0100010\xff"s, "TC7350\x80"s}) {
+        EXPECT_EQ(check_header(newer), 2802) << newer;
+    }
+    for (const std::string& other :
+         {""s, "TC7"s, "TC7351-01000100"s, "tc7350-01000100"s, "XTC7350-01000100"s,
+          "TC73\0"s
+          "0-01000100"s}) {
+        EXPECT_EQ(check_header(other), 2801) << other;
+    }
+}
+
+class OpenDesignFile : public ::testing::Test {
+  protected:
+    OpenDesignFile() {
+        make_new_design(source_, texts_);
+        test::put_text(source_.forms[0].prompt[0], "MARKER PROMPT");
+        source_.system.reserved_641[7] = 0x77;
+        image_ = design_file_bytes(source_);
+        test::fill_document(doc_, 21);
+        doc_.file_name = "previous.T73";
+    }
+
+    // Writes `bytes` as a file, opens it and reports whether the open succeeded.
+    bool open(const std::string& name, const std::vector<Byte>& bytes) {
+        test::write_bytes(folder_.file(name), bytes);
+        return open_design_file(doc_, folder_.file(name), context_);
+    }
+
+    std::vector<Byte> with_header(const std::string& header) const {
+        std::vector<Byte> bytes = image_;
+        std::copy(header.begin(), header.end(), bytes.begin());
+        return bytes;
+    }
+
+    // The document is as it was before: no record, text or working copy changed.
+    void expect_rejected_with(const std::string& message) {
+        ASSERT_EQ(host_.messages().size(), 1u);
+        EXPECT_EQ(host_.messages()[0].text, message);
+        EXPECT_EQ(host_.messages()[0].title, "Error");
+        EXPECT_EQ(host_.messages()[0].style, 48u);
+        EXPECT_EQ(test::document_bytes(doc_), before_);
+        EXPECT_EQ(doc_.file_name, "previous.T73");
+        EXPECT_TRUE(recorder_.paths.empty());
+        host_.clear_record();
+    }
+
+    test::TempFolder folder_;
+    const texts::ProgramTexts texts_;
+    ui::HeadlessHost host_;
+    Recorder recorder_;
+    FileContext context_{texts_, host_, recorder_.callback()};
+    DesignDocument source_;
+    DesignDocument doc_;
+    std::vector<Byte> image_;
+    std::vector<Byte> before_;
+};
+
+TEST_F(OpenDesignFile, RejectsABadHeaderOrAShortFileAndLeavesTheDocument) {
+    const std::string bad_format = "Format of this TC file is incorrect!";
+    before_ = test::document_bytes(doc_);
+
+    EXPECT_FALSE(open("newer.T73", with_header("TC7350-01000101")));
+    expect_rejected_with("The TC file version is newer than current program!");
+    EXPECT_FALSE(open("other.T73", with_header("TC7351-01000100")));
+    expect_rejected_with(bad_format);
+    EXPECT_FALSE(open("empty.T73", {}));
+    expect_rejected_with(bad_format);
+    EXPECT_FALSE(open("three.T73", {'T', 'C', '7'}));
+    expect_rejected_with(bad_format);
+
+    // A good header on a file that ends early: after the Forms, after the header, one byte short.
+    for (std::size_t size : {kLookups, std::size_t{20}, kFileSize - 1}) {
+        EXPECT_FALSE(open("short.T73", slice(image_, 0, size))) << size;
+        expect_rejected_with(bad_format);
+    }
+    // The kind is checked before the size.
+    EXPECT_FALSE(open("newer-short.T73", slice(with_header("TC7350-09999999"), 0, 100)));
+    expect_rejected_with("The TC file version is newer than current program!");
+}
+
+TEST_F(OpenDesignFile, FileThatCannotBeOpenedFailsWithoutAMessage) {
+    before_ = test::document_bytes(doc_);
+    EXPECT_FALSE(open_design_file(doc_, folder_.file("missing.T73"), context_));
+    std::filesystem::create_directory(folder_.path() / "folder.T73");
+    EXPECT_FALSE(open_design_file(doc_, folder_.file("folder.T73"), context_));
+    EXPECT_TRUE(host_.messages().empty());
+    EXPECT_TRUE(recorder_.paths.empty());
+    EXPECT_EQ(test::document_bytes(doc_), before_);
+}
+
+TEST_F(OpenDesignFile, AcceptsEqualOrOlderHeadersAndIgnoresExtraBytes) {
+    DesignDocument expected;
+    test::fill_document(expected, 21);
+    load_design_file_bytes(expected, image_, texts_);
+    const std::vector<Byte> loaded = test::document_bytes(expected);
+    ASSERT_EQ(slot_text(expected.forms[0].prompt[0]), "MARKER PROMPT");
+
+    std::vector<Byte> longer = image_;
+    longer.insert(longer.end(), 1000, 0xEE);
+    const std::vector<std::pair<std::string, std::vector<Byte>>> files = {
+        {"equal.T73", image_},
+        {"older.T73", with_header("TC7350-01000099")},
+        {"zeros.T73", with_header(std::string("TC7350\0\0\0\0\0\0\0\0\0", 15))},
+        {"longer.T73", longer}};
+    for (const auto& [name, bytes] : files) {
+        test::fill_document(doc_, 21);
+        // The path is reported before the records are read.
+        bool unread_when_reported = false;
+        context_.path_used = [&](const std::string& path) {
+            recorder_.paths.push_back(path);
+            unread_when_reported = slot_text(doc_.forms[0].prompt[0]) != "MARKER PROMPT";
+        };
+        EXPECT_TRUE(open(name, bytes)) << name;
+        EXPECT_EQ(test::document_bytes(doc_), loaded) << name;
+        EXPECT_EQ(recorder_.paths.back(), folder_.file(name));
+        EXPECT_TRUE(unread_when_reported);
+    }
+    EXPECT_EQ(recorder_.paths.size(), files.size());
+    EXPECT_TRUE(host_.messages().empty());
+    EXPECT_EQ(doc_.file_name, "previous.T73");
+}
+
+TEST(DesignFile, SavedDesignReopensAsItWasSaved) {
+    test::TempFolder folder;
+    const texts::ProgramTexts texts;
+    ui::HeadlessHost host;
+    FileContext context{texts, host, nullptr};
+    DesignDocument saved;
+    make_new_design(saved, texts);
+    test::put_text(saved.forms[7].prompt[2], std::string(40, 'L'));
+    test::put_text(saved.menus[9].caption, "LAST MENU");
+    test::put_text(saved.lookups[4].field_name[14], "LAST FIELD");
+    saved.reader[736] = 1;
+    const std::string path = folder.file("round.T73");
+    ASSERT_TRUE(save_design_file(saved, path, context));
+
+    DesignDocument opened;
+    test::fill_document(opened, 40);
+    ASSERT_TRUE(open_design_file(opened, path, context));
+    EXPECT_EQ(raw(opened.menus), raw(saved.menus));
+    EXPECT_EQ(raw(opened.lookups), raw(saved.lookups));
+    EXPECT_EQ(raw(opened.reader), raw(saved.reader));
+    EXPECT_EQ(raw(opened.system), raw(saved.system));
+    EXPECT_EQ(slot_text(opened.forms[7].prompt[2]), std::string(30, 'L'));
+    saved.forms[7].prompt[2][30] = 0;
+    EXPECT_EQ(raw(opened.forms), raw(saved.forms));
+    EXPECT_EQ(slot_text(opened.device_texts.slot(3104)), slot_text(saved.device_texts.slot(3106)));
+    EXPECT_TRUE(opened.rfid);
+    EXPECT_EQ(raw(opened.reader_working), raw(saved.reader));
+    EXPECT_EQ(raw(opened.lookups_working), raw(saved.lookups));
+}
+
+}  // namespace
+}  // namespace tc

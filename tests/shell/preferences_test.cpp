@@ -1,0 +1,182 @@
+#include "shell/preferences.h"
+
+#include <gtest/gtest.h>
+
+#include "document/test_files.h"
+
+namespace tc::shell {
+namespace {
+
+const auto kEverythingExists = [](const std::string&) { return true; };
+
+TEST(Preferences, IniPiecesAreCutAtCarriageReturnsAndEmptyOnesSkipped) {
+    Preferences prefs =
+        parse_ini("C:\\d\\last.T73\r1\r0\rDeutsch\rA.T73\rB.T73\r", kEverythingExists);
+    EXPECT_EQ(prefs.last_file, "C:\\d\\last.T73");
+    EXPECT_TRUE(prefs.auto_preload);
+    EXPECT_FALSE(prefs.always_on_top);
+    EXPECT_EQ(prefs.language, "Deutsch");
+    EXPECT_EQ(prefs.recent_files, (std::vector<std::string>{"A.T73", "B.T73"}));
+
+    // An empty line 1 shifts everything up: the Auto-preload digit becomes the last file.
+    prefs = parse_ini("\r1\r1\rDeutsch\rA.T73\r", kEverythingExists);
+    EXPECT_EQ(prefs.last_file, "1");
+    EXPECT_TRUE(prefs.auto_preload);
+    EXPECT_TRUE(prefs.always_on_top);  // taken from "Deutsch"
+    EXPECT_EQ(prefs.language, "A.T73");
+    EXPECT_TRUE(prefs.recent_files.empty());
+
+    // Runs of carriage returns count as one; missing pieces keep the defaults.
+    prefs = parse_ini("last\r\r\r\r0", kEverythingExists);
+    EXPECT_EQ(prefs.last_file, "last");
+    EXPECT_FALSE(prefs.auto_preload);
+    EXPECT_FALSE(prefs.always_on_top);
+    EXPECT_EQ(prefs.language, "0");
+    EXPECT_TRUE(prefs.recent_files.empty());
+
+    prefs = parse_ini("", kEverythingExists);
+    EXPECT_EQ(prefs.last_file, "Unknow");
+    EXPECT_EQ(prefs.language, "0");
+}
+
+TEST(Preferences, FlagsAreOnUnlessTheyStartWithZero) {
+    for (const auto& [piece, on] : {std::pair<std::string, bool>{"0", false},
+                                    {"01", false},
+                                    {"1", true},
+                                    {"y", true},
+                                    {" ", true},
+                                    {" 0", true}}) {
+        const Preferences prefs =
+            parse_ini("last\r" + piece + "\r" + piece + "\r0\r", kEverythingExists);
+        EXPECT_EQ(prefs.auto_preload, on) << '"' << piece << '"';
+        EXPECT_EQ(prefs.always_on_top, on) << '"' << piece << '"';
+    }
+}
+
+TEST(Preferences, RecentFilesAreKeptWhenTheyExistAtMostFour) {
+    std::vector<std::string> asked;
+    const auto exists = [&](const std::string& path) {
+        asked.push_back(path);
+        return path != "gone.T73";
+    };
+    const Preferences prefs =
+        parse_ini("last\r0\r0\r0\ra.T73\rgone.T73\rb.T73\rc.T73\rd.T73\re.T73\r", exists);
+    EXPECT_EQ(prefs.recent_files, (std::vector<std::string>{"a.T73", "b.T73", "c.T73"}));
+    EXPECT_EQ(asked, (std::vector<std::string>{"a.T73", "gone.T73", "b.T73", "c.T73"}));
+}
+
+TEST(Preferences, OverlongContentIsCutAndLongFilesAreReadSafely) {
+    const std::string long_path(5000, 'p');
+    const std::string long_language(300, 'l');
+    Preferences prefs = parse_ini(long_path + "\r1\r1\r" + long_language + "\r" + long_path + "\r",
+                                  kEverythingExists);
+    EXPECT_EQ(prefs.last_file, std::string(260, 'p'));
+    EXPECT_EQ(prefs.language, std::string(260, 'l'));
+    EXPECT_TRUE(prefs.auto_preload);
+    EXPECT_TRUE(prefs.always_on_top);
+    ASSERT_EQ(prefs.recent_files.size(), 1u);
+    EXPECT_EQ(prefs.recent_files[0], std::string(260, 'p'));
+
+    std::string many_lines;
+    for (int i = 0; i < 10000; ++i) many_lines += "line" + std::to_string(i) + "\r";
+    prefs = parse_ini(many_lines, kEverythingExists);
+    EXPECT_EQ(prefs.last_file, "line0");
+    EXPECT_EQ(prefs.language, "line3");
+    EXPECT_EQ(prefs.recent_files, (std::vector<std::string>{"line4", "line5", "line6", "line7"}));
+
+    // The text ends at a zero byte.
+    prefs = parse_ini(std::string("last\r0\r0\0\rhidden\r", 16), kEverythingExists);
+    EXPECT_EQ(prefs.language, "0");
+    EXPECT_FALSE(prefs.always_on_top);
+}
+
+TEST(Preferences, IniTextHasFourLinesAndTheRecentFiles) {
+    Preferences prefs;
+    EXPECT_EQ(format_ini(prefs), "Unknow\r0\r0\r0\r");
+    prefs.last_file = "/d/a.T73";
+    prefs.auto_preload = true;
+    prefs.language = "Deutsch";
+    prefs.recent_files = {"/d/a.T73", "", "/d/b.T73"};
+    EXPECT_EQ(format_ini(prefs), "/d/a.T73\r1\r0\rDeutsch\r/d/a.T73\r/d/b.T73\r");
+    prefs.always_on_top = true;
+    prefs.auto_preload = false;
+    EXPECT_EQ(format_ini(prefs).substr(9, 4), "0\r1\r");
+}
+
+TEST(Preferences, IniFileIsWrittenWholeAndReadBack) {
+    test::TempFolder folder;
+    Preferences prefs;
+    prefs.auto_preload = true;
+    EXPECT_FALSE(read_ini_file(folder.path(), prefs));
+    EXPECT_FALSE(prefs.auto_preload);
+    EXPECT_EQ(prefs.last_file, "Unknow");
+    EXPECT_EQ(ini_path(folder.path()), folder.path() / "TC7350.ini");
+
+    test::write_text(folder.path() / "a.T73", "design");
+    test::write_text(folder.path() / "b.T73", "design");
+    prefs.last_file = folder.file("a.T73");
+    prefs.always_on_top = true;
+    prefs.language = "Deutsch";
+    prefs.recent_files = {folder.file("a.T73"), folder.file("gone.T73"), folder.file("b.T73")};
+    ASSERT_TRUE(write_ini_file(folder.path(), prefs));
+    EXPECT_EQ(test::read_text(folder.path() / "TC7350.ini"),
+              folder.file("a.T73") + "\r0\r1\rDeutsch\r" + folder.file("a.T73") + "\r" +
+                  folder.file("gone.T73") + "\r" + folder.file("b.T73") + "\r");
+    EXPECT_EQ(folder.entries(), (std::vector<std::string>{"TC7350.ini", "a.T73", "b.T73"}));
+
+    Preferences read;
+    ASSERT_TRUE(read_ini_file(folder.path(), read));
+    EXPECT_EQ(read.last_file, folder.file("a.T73"));
+    EXPECT_FALSE(read.auto_preload);
+    EXPECT_TRUE(read.always_on_top);
+    EXPECT_EQ(read.language, "Deutsch");
+    EXPECT_EQ(read.recent_files,
+              (std::vector<std::string>{folder.file("a.T73"), folder.file("b.T73")}));
+
+    // An empty file gives the defaults; a folder that cannot hold the file fails quietly.
+    test::write_text(folder.path() / "TC7350.ini", "");
+    EXPECT_FALSE(read_ini_file(folder.path(), read));
+    EXPECT_EQ(read.language, "0");
+    EXPECT_TRUE(read.recent_files.empty());
+    EXPECT_FALSE(write_ini_file(folder.path() / "missing", prefs));
+}
+
+TEST(Preferences, UpdateMovesThePathToTheFrontOfAtMostFour) {
+    Preferences prefs;
+    for (const std::string path : {"a", "b", "c", "d"}) update_recent_files(prefs, path);
+    EXPECT_EQ(prefs.recent_files, (std::vector<std::string>{"d", "c", "b", "a"}));
+    EXPECT_EQ(prefs.last_file, "d");
+
+    update_recent_files(prefs, "b");
+    EXPECT_EQ(prefs.recent_files, (std::vector<std::string>{"b", "d", "c", "a"}));
+    update_recent_files(prefs, "e");
+    EXPECT_EQ(prefs.recent_files, (std::vector<std::string>{"e", "b", "d", "c"}));
+    EXPECT_EQ(prefs.last_file, "e");
+    update_recent_files(prefs, "e");
+    EXPECT_EQ(prefs.recent_files, (std::vector<std::string>{"e", "b", "d", "c"}));
+
+    // Paths are compared byte for byte: another case is another file.
+    update_recent_files(prefs, "B");
+    EXPECT_EQ(prefs.recent_files, (std::vector<std::string>{"B", "e", "b", "d"}));
+
+    Preferences two;
+    update_recent_files(two, "x");
+    update_recent_files(two, "y");
+    update_recent_files(two, "x");
+    EXPECT_EQ(two.recent_files, (std::vector<std::string>{"x", "y"}));
+}
+
+TEST(Preferences, MenuTextShowsShortPathsWholeAndLongOnesShortened) {
+    const std::string forty = "C:\\Designs\\Warehouse\\Inventory\\count.T73";
+    ASSERT_EQ(forty.size(), 40u);
+    EXPECT_EQ(recent_file_menu_text(0, forty), "&1: " + forty);
+
+    const std::string forty_one = "C:\\Designs\\Warehouse\\Inventory\\counts.T73";
+    ASSERT_EQ(forty_one.size(), 41u);
+    EXPECT_EQ(recent_file_menu_text(3, forty_one),
+              "&4: C:\\Designs\\Ware...e\\Inventory\\counts.T73");
+    EXPECT_EQ(recent_file_menu_text(1, "a.T73"), "&2: a.T73");
+}
+
+}  // namespace
+}  // namespace tc::shell
