@@ -1,0 +1,30 @@
+#include "lookups/number_edit.h"
+
+#include <algorithm>
+
+namespace tc {
+namespace {
+
+// Values stop growing here, far above every limit, so that a long run of digits cannot overflow.
+constexpr int kValueCeiling = 1'000'000;
+
+}  // namespace
+
+CheckedNumber check_number(std::string_view text, int empty_value, int maximum) {
+    CheckedNumber checked;
+    checked.number = !text.empty() && std::all_of(text.begin(), text.end(),
+                                                  [](char c) { return c >= '0' && c <= '9'; });
+    if (!checked.number) {
+        checked.value = empty_value;
+    } else {
+        for (const char c : text) {
+            checked.value = std::min(checked.value * 10 + (c - '0'), kValueCeiling);
+        }
+        checked.value = std::min(checked.value, maximum);
+    }
+    std::string plain = std::to_string(checked.value);
+    if (plain != text) checked.shown = std::move(plain);
+    return checked;
+}
+
+}  // namespace tc

@@ -1,0 +1,225 @@
+#include "shell/code_picker.h"
+
+#include <algorithm>
+#include <array>
+#include <cstdio>
+
+#include "resources/shell_layouts.h"
+#include "texts/message_box.h"
+
+namespace tc::shell {
+namespace {
+
+namespace ids = resources::code_picker_ids;
+
+constexpr int kGridCells = 17;  // a heading row and column around 16 x 16 codes
+constexpr int kCodesPerColumn = 16;
+constexpr std::size_t kMaxPrefixSuffixCodes = 10;
+constexpr int kTextTooManyCharacters = 2853;
+constexpr int kResultTextLeftMargin = 5;
+
+constexpr ui::Color kBlack{0, 0, 0};
+constexpr ui::Color kWhite{255, 255, 255};
+constexpr ui::Color kLightGrey{0xC0, 0xC0, 0xC0};
+constexpr ui::Color kCellLine{0xC4, 0xC4, 0xC4};
+constexpr ui::Color kSelectedCell{0, 0, 255};
+constexpr ui::Color kResultText{0x80, 0x80, 0x80};
+
+constexpr std::array<std::string_view, 0x1D> kControlKeyLabels{
+    "NUL", "Ins",   "Del",  "Home",  "End",  "Up",  "Down", "Left", "BS",  "HT",
+    "LF",  "Right", "PgUp", "Enter", "PgDn", "F1",  "F2",   "F3",   "F4",  "F5",
+    "F6",  "F7",    "F8",   "F9",    "F10",  "F11", "F12",  "ESC",  "Exec"};
+
+// The disabled separators 0x1D-0x1F have no key of their own; they show their ASCII names.
+constexpr std::array<std::string_view, 3> kSeparatorLabels{"GS", "RS", "US"};
+
+// The label as drawn: the platform's "&&" is one ampersand on the screen.
+std::string shown_label(Byte code) {
+    std::string label = code_label(code);
+    return label == "&&" ? "&" : label;
+}
+
+std::string hex_heading(int value) {
+    std::array<char, 4> text{};
+    std::snprintf(text.data(), text.size(), "%02X", value);
+    return text.data();
+}
+
+}  // namespace
+
+std::size_t max_code_count(CodeFieldRole role) {
+    return role == CodeFieldRole::PrefixSuffix ? kMaxPrefixSuffixCodes : 1;
+}
+
+std::string code_label(Byte code) {
+    if (code < kControlKeyLabels.size()) return std::string(kControlKeyLabels[code]);
+    if (code < 0x20) return std::string(kSeparatorLabels[code - kControlKeyLabels.size()]);
+    if (code == 0x20) return "SP";
+    if (code == 0x26) return "&&";
+    if (code == 0x7F) return "DEL";
+    if (code < 0x80) return std::string(1, static_cast<char>(code));
+    return std::to_string(code);
+}
+
+bool is_disabled_code(Byte code) {
+    return code == 0x00 || code == 0x0A || code == 0x0D || (code >= 0x1D && code <= 0x1F);
+}
+
+std::string code_labels_text(std::span<const Byte> codes) {
+    std::string text;
+    for (const Byte code : codes) {
+        if (code == 0) break;
+        text += code_label(code);
+        text += ' ';
+    }
+    return text;
+}
+
+std::string code_field_text(std::string_view labels_text) {
+    std::string text;
+    for (std::size_t i = 0; i < labels_text.size(); ++i) {
+        text += labels_text[i];
+        if (labels_text.substr(i, 3) == "&& ") ++i;
+    }
+    return text;
+}
+
+CodePicker::CodePicker(const texts::ProgramTexts& texts, CodeFieldRole role, std::span<Byte> codes)
+    : ui::Dialog(resources::code_picker_layout()),
+      texts_(texts),
+      max_count_(max_code_count(role)),
+      codes_(codes) {}
+
+void CodePicker::on_created() {
+    if (texts_.language_active()) {
+        set_title(texts_.language_entry(81));
+        set_text(ids::kResultLabel, texts_.language_entry(82));
+        set_text(ids::kClear, texts_.language_entry(83));
+        set_text(ui::kIdOk, texts_.language_entry(84));
+        set_text(ui::kIdCancel, texts_.language_entry(85));
+    }
+    selected_ = 0x20;
+    picked_.clear();
+    for (const Byte code : codes_.first(std::min(codes_.size(), max_count_))) {
+        if (code == 0) break;
+        picked_.push_back(code);
+    }
+    resulting_text_ = code_labels_text(picked_);
+    text_on_opening_ = resulting_text_;
+    field_text_ = code_field_text(text_on_opening_);
+}
+
+void CodePicker::on_command(int id) {
+    if (id != ids::kClear) return;
+    picked_.clear();
+    resulting_text_.clear();
+    invalidate(ids::kResultBox);
+}
+
+void CodePicker::on_area_clicked(int id, ui::Point p) {
+    if (id != ids::kGrid || p.x < 0 || p.y < 0) return;
+    const ui::Rect area = control(ids::kGrid).rect;
+    const int column = p.x / (area.width / kGridCells) - 1;
+    const int row = p.y / (area.height / kGridCells) - 1;
+    if (column < 0 || column >= kCodesPerColumn || row < 0 || row >= kCodesPerColumn) return;
+    const auto code = static_cast<Byte>(column * kCodesPerColumn + row);
+    if (is_disabled_code(code)) return;
+    selected_ = code;
+    invalidate(ids::kGrid);
+    pick(code);
+}
+
+void CodePicker::pick(Byte code) {
+    if (picked_.size() >= max_count_) {
+        texts::text_message_box(texts_, host(), texts::kTitleWarning, kTextTooManyCharacters,
+                                texts::kWarningStyle);
+        return;
+    }
+    picked_.push_back(code);
+    resulting_text_ += code_label(code);
+    resulting_text_ += ' ';
+    invalidate(ids::kResultBox);
+}
+
+bool CodePicker::on_ok() {
+    const std::size_t kept = std::min(picked_.size(), codes_.size());
+    std::copy_n(picked_.begin(), kept, codes_.begin());
+    std::fill(codes_.begin() + static_cast<std::ptrdiff_t>(kept), codes_.end(), Byte{0});
+    field_text_ = code_field_text(resulting_text_);
+    return true;
+}
+
+void CodePicker::on_cancel() {
+    field_text_ = code_field_text(text_on_opening_);
+}
+
+void CodePicker::paint_area(int id, ui::Painter& painter, ui::Rect area) const {
+    if (id == ids::kGrid) paint_grid(painter, area);
+    if (id == ids::kResultBox) paint_result(painter, area);
+}
+
+void CodePicker::paint_grid(ui::Painter& painter, ui::Rect area) const {
+    const int cw = area.width / kGridCells;
+    const int ch = area.height / kGridCells;
+    const auto cell = [&](int column, int row) {
+        return ui::Rect{area.x + column * cw, area.y + row * ch, cw, ch};
+    };
+    const int right = area.x + kGridCells * cw;
+    const int bottom = area.y + kGridCells * ch;
+
+    painter.fill_rect(ui::Rect{area.x, area.y, kGridCells * cw, kGridCells * ch}, kWhite);
+    painter.fill_rect(ui::Rect{area.x, area.y, kGridCells * cw, ch}, kLightGrey);
+    painter.fill_rect(ui::Rect{area.x, area.y, cw, kGridCells * ch}, kLightGrey);
+    for (int i = 2; i < kGridCells; ++i) {
+        painter.line({area.x + i * cw, area.y + ch}, {area.x + i * cw, bottom}, kCellLine);
+        painter.line({area.x + cw, area.y + i * ch}, {right, area.y + i * ch}, kCellLine);
+    }
+    painter.line({area.x, area.y + ch}, {right, area.y + ch}, kBlack);
+    painter.line({area.x + cw, area.y}, {area.x + cw, bottom}, kBlack);
+
+    for (int i = 0; i < kCodesPerColumn; ++i) {
+        painter.text(cell(i + 1, 0), hex_heading(i * kCodesPerColumn), kBlack,
+                     ui::TextAlign::Centre);
+        painter.text(cell(0, i + 1), hex_heading(i), kBlack, ui::TextAlign::Centre);
+    }
+    for (int value = 0; value < kCodesPerColumn * kCodesPerColumn; ++value) {
+        const auto code = static_cast<Byte>(value);
+        const ui::Rect r = cell(value / kCodesPerColumn + 1, value % kCodesPerColumn + 1);
+        if (code == selected_) {
+            painter.fill_rect(ui::Rect{r.x + 1, r.y + 1, r.width - 2, r.height - 2}, kSelectedCell);
+            painter.text(r, shown_label(code), kWhite, ui::TextAlign::Centre);
+        } else {
+            painter.text(r, shown_label(code), is_disabled_code(code) ? kLightGrey : kBlack,
+                         ui::TextAlign::Centre);
+        }
+    }
+}
+
+void CodePicker::paint_result(ui::Painter& painter, ui::Rect area) const {
+    const int right = area.x + area.width - 1;
+    const int bottom = area.y + area.height - 1;
+    painter.fill_rect(area, kWhite);
+    painter.line({area.x, area.y}, {right, area.y}, kResultText);
+    painter.line({area.x, area.y}, {area.x, bottom}, kResultText);
+    painter.line({area.x, bottom}, {right, bottom}, kWhite);
+    painter.line({right, area.y}, {right, bottom}, kWhite);
+    painter.text(ui::Rect{area.x + kResultTextLeftMargin, area.y,
+                          area.width - kResultTextLeftMargin, area.height},
+                 code_field_text(resulting_text_), kResultText, ui::TextAlign::Left);
+}
+
+CodeField::CodeField(int control_id, CodeFieldRole role, std::span<Byte> codes)
+    : control_id_(control_id), role_(role), codes_(codes) {}
+
+std::string CodeField::text() const {
+    return code_field_text(
+        code_labels_text(codes_.first(std::min(codes_.size(), max_code_count(role_)))));
+}
+
+std::string CodeField::pick(ui::Host& host, const texts::ProgramTexts& texts) {
+    CodePicker picker(texts, role_, codes_);
+    host.run_modal(picker);
+    return picker.field_text();
+}
+
+}  // namespace tc::shell

@@ -1,0 +1,88 @@
+#include "shell/editor_sheet.h"
+
+#include "lookups/lookup_page.h"
+#include "menus/menu_page.h"
+#include "resources/shell_layouts.h"
+#include "settings/settings_page.h"
+#include "ui/host.h"
+
+namespace tc::shell {
+namespace {
+
+constexpr int kTextProgramName = 1;
+constexpr int kTextNewFile = 2;
+
+// A page whose editing is not built yet: it shows its empty layout and, like every page, marks
+// the design modified when the sheet is confirmed.
+class PlaceholderPage : public ui::Page {
+  public:
+    PlaceholderPage(std::string_view template_name, DesignDocument& document)
+        : ui::Page(resources::placeholder_page_layout(template_name)), document_(document) {}
+    void take_over() override { document_.modified = true; }
+
+  private:
+    DesignDocument& document_;
+};
+
+std::unique_ptr<ui::Page> placeholder(EditorSheetContext& context, std::string_view name) {
+    return std::make_unique<PlaceholderPage>(name, context.session.document());
+}
+
+// Texts 1-7 are the program name, the new-file text and the page titles. While a language is
+// active they are taken as its table holds them.
+std::string sheet_text(const texts::ProgramTexts& texts, int id) {
+    return texts.language_active() ? texts.language_entry(id) : texts.load_program_text(id);
+}
+
+}  // namespace
+
+std::array<std::string, 20> make_form_number_texts() {
+    std::array<std::string, 20> numbers;
+    for (std::size_t i = 0; i < numbers.size(); ++i) numbers[i] = std::to_string(i + 1);
+    return numbers;
+}
+
+const std::array<EditorPage, 5>& editor_pages() {
+    static const std::array<EditorPage, 5> pages{{
+        {"FORMDLG", 3, [](EditorSheetContext& c) { return placeholder(c, "FORMDLG"); }},
+        {"MENUDLG", 4,
+         [](EditorSheetContext& c) -> std::unique_ptr<ui::Page> {
+             return std::make_unique<MenuPage>(c.session.document(), c.session.texts());
+         }},
+        {"LOOKUPDLG", 5,
+         [](EditorSheetContext& c) -> std::unique_ptr<ui::Page> {
+             return std::make_unique<LookupPage>(c.session.document(), c.session.texts());
+         }},
+        {"BARCODEDLG", 6, [](EditorSheetContext& c) { return placeholder(c, "BARCODEDLG"); }},
+        {"SETTINGSDLG", 7,
+         [](EditorSheetContext& c) -> std::unique_ptr<ui::Page> {
+             return std::make_unique<SettingsPage>(c.session.document(), c.session.texts());
+         }},
+    }};
+    return pages;
+}
+
+std::string editor_sheet_caption(const std::string& program_name, const std::string& new_file,
+                                 const std::string& file_name) {
+    const bool named = !file_name.empty() && file_name != kUnknownLastFile;
+    std::string caption = program_name + " - [ " + (named ? file_name : new_file) + " ]";
+    if (caption.size() > kMaxSheetCaptionLength) caption.resize(kMaxSheetCaptionLength);
+    return caption;
+}
+
+void open_editor_sheet(Session& session) {
+    EditorSheetContext context{session, make_form_number_texts()};
+    const texts::ProgramTexts& texts = session.texts();
+    std::vector<ui::PropertySheet::PageEntry> entries;
+    for (const EditorPage& page : editor_pages()) {
+        entries.push_back({sheet_text(texts, page.title_id),
+                           [&context, make = page.make] { return make(context); }});
+    }
+    ui::PropertySheet sheet(
+        editor_sheet_caption(sheet_text(texts, kTextProgramName), sheet_text(texts, kTextNewFile),
+                             session.document().file_name),
+        std::move(entries));
+    session.host().run_sheet(sheet);
+}
+
+}  // namespace tc::shell

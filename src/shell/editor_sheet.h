@@ -1,0 +1,48 @@
+#pragma once
+
+#include <array>
+#include <memory>
+#include <string>
+#include <string_view>
+
+#include "shell/session.h"
+#include "ui/property_sheet.h"
+
+namespace tc::shell {
+
+inline constexpr std::size_t kMaxSheetCaptionLength = 260;
+
+// What the pages of one opening of the editor sheet share: the session they edit and the form
+// number texts "1" to "20" that the Form page and its dialogs build list items with.
+struct EditorSheetContext {
+    Session& session;
+    std::array<std::string, 20> form_numbers;
+};
+
+// The form number texts "1" to "20".
+std::array<std::string, 20> make_form_number_texts();
+
+// One page of the editor sheet: its dialog template, the program text of its tab title and the
+// factory that creates its logic when the page is first shown.
+struct EditorPage {
+    std::string_view template_name;
+    int title_id;
+    std::unique_ptr<ui::Page> (*make)(EditorSheetContext& context);
+};
+
+// The five pages in their order: Form, Menu, Lookup, Barcode, Settings. A page that is not built
+// yet is a placeholder that takes over nothing but marks the design modified on OK; each real page
+// replaces its placeholder's factory in this table.
+const std::array<EditorPage, 5>& editor_pages();
+
+// The sheet's caption: the program's name (text 1), " - [ ", the current file name or, for a
+// design without one (empty or "Unknow"), the new-file text (text 2), and " ]", cut to 260
+// characters.
+std::string editor_sheet_caption(const std::string& program_name, const std::string& new_file,
+                                 const std::string& file_name);
+
+// Builds and runs the editor sheet modally through the session's host. When it is confirmed with
+// OK, every page that was shown takes over its editing data, in page order.
+void open_editor_sheet(Session& session);
+
+}  // namespace tc::shell
