@@ -37,6 +37,7 @@ void Dialog::create(Host& host, const TextSource& texts) {
     }
     ended_ = false;
     result_ = 0;
+    focused_ = 0;
     on_created();
 }
 
@@ -176,6 +177,11 @@ void Dialog::set_digits_only(int id, bool digits_only) {
 }
 
 void Dialog::invalidate(int id) { ++mutable_control(id).revision; }
+
+void Dialog::set_focus(int id) {
+    ++mutable_control(id).revision;
+    focused_ = id;
+}
 
 void Dialog::end_dialog(int result) {
     ended_ = true;

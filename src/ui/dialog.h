@@ -64,6 +64,7 @@ public:
     bool visible(int id) const { return control(id).visible; }
     int selection(int id) const { return control(id).selection; }
     const std::vector<std::string>& items(int id) const { return control(id).items; }
+    int focused() const { return focused_; }  // the control the dialog gave the focus, 0 for none
 
     // Custom areas are drawn by the dialog.
     virtual void paint_area(int id, Painter& painter, Rect area) const;
@@ -94,6 +95,7 @@ protected:
     void set_text_limit(int id, std::size_t limit);
     void set_digits_only(int id, bool digits_only);
     void invalidate(int id);  // a custom area must be redrawn
+    void set_focus(int id);   // moves the keyboard focus to a control
     void end_dialog(int result);
 
 private:
@@ -106,6 +108,7 @@ private:
     std::map<int, std::size_t> index_;
     bool ended_ = false;
     int result_ = 0;
+    int focused_ = 0;
 };
 
 }  // namespace tc::ui

@@ -1,0 +1,142 @@
+#include "ui/wx/main_frame.h"
+
+#include <wx/accel.h>
+#include <wx/dcclient.h>
+#include <wx/dcmemory.h>
+#include <wx/region.h>
+
+#include <vector>
+
+#include "shell/terminal_outline.h"
+#include "shell/terminal_picture.h"
+#include "ui/wx/text_conversion.h"
+#include "ui/wx/wx_painter.h"
+
+namespace tc::ui::wx {
+namespace {
+
+constexpr long kFrameStyle =
+    wxBORDER_NONE | wxFRAME_SHAPED | wxSYSTEM_MENU | wxMINIMIZE_BOX | wxCLOSE_BOX;
+
+wxBitmap draw_picture() {
+    wxBitmap picture(shell::kPictureWidth, shell::kPictureHeight, 24);
+    wxMemoryDC dc(picture);
+    dc.SetBackground(*wxWHITE_BRUSH);
+    dc.Clear();
+    WxPainter painter(dc);
+    shell::paint_terminal_picture(painter);
+    dc.SelectObject(wxNullBitmap);
+    return picture;
+}
+
+Point skin_point(const wxMouseEvent& event) {
+    return Point{event.GetPosition().x, event.GetPosition().y};
+}
+
+}  // namespace
+
+wxRegion MainFrame::outline() {
+    std::vector<wxPoint> points;
+    points.reserve(shell::kTerminalOutline.size());
+    for (const Point p : shell::kTerminalOutline) points.emplace_back(p.x, p.y);
+    return wxRegion(points.size(), points.data(), wxWINDING_RULE);
+}
+
+MainFrame::MainFrame(std::filesystem::path program_dir, Host& host)
+    : wxFrame(nullptr, wxID_ANY, to_display(shell::kMainWindowTitle),
+              wxPoint(shell::kMainWindowBounds.x, shell::kMainWindowBounds.y),
+              wxSize(shell::kMainWindowBounds.width, shell::kMainWindowBounds.height),
+              kFrameStyle) {
+    SetBackgroundStyle(wxBG_STYLE_PAINT);
+    SetShape(outline());
+    picture_ = draw_picture();
+    session_ = std::make_unique<shell::Session>(std::move(program_dir), host);
+    logic_ = std::make_unique<shell::MainWindow>(*session_, *this);
+
+    std::vector<wxAcceleratorEntry> shortcuts;
+    for (const shell::Accelerator& a : shell::kAccelerators) {
+        shortcuts.emplace_back(wxACCEL_CTRL, a.key, a.command);
+    }
+    SetAcceleratorTable(wxAcceleratorTable(static_cast<int>(shortcuts.size()), shortcuts.data()));
+    Bind(wxEVT_MENU, [this](wxCommandEvent& event) { logic_->execute(event.GetId()); });
+
+    Bind(wxEVT_PAINT, [this](wxPaintEvent&) { paint(); });
+    Bind(wxEVT_LEFT_DOWN, &MainFrame::left_down, this);
+    Bind(wxEVT_LEFT_UP, &MainFrame::left_up, this);
+    Bind(wxEVT_RIGHT_DOWN, &MainFrame::right_down, this);
+    Bind(wxEVT_MOTION, &MainFrame::mouse_moved, this);
+    Bind(wxEVT_MOUSE_CAPTURE_LOST, [this](wxMouseCaptureLostEvent&) { dragging_ = false; });
+    Bind(wxEVT_CLOSE_WINDOW, &MainFrame::close_requested, this);
+}
+
+void MainFrame::create() {
+    logic_->create();
+}
+
+void MainFrame::put_in_place(const shell::WindowPlacement& placement) {
+    long style = GetWindowStyleFlag();
+    style = placement.topmost ? style | wxSTAY_ON_TOP : style & ~wxSTAY_ON_TOP;
+    if (style != GetWindowStyleFlag()) SetWindowStyleFlag(style);
+    const Rect& b = placement.bounds;
+    SetSize(b.x, b.y, b.width, b.height);
+    Show();
+    Raise();
+}
+
+void MainFrame::destroy() {
+    Destroy();
+}
+
+void MainFrame::paint() {
+    wxPaintDC dc(this);
+    dc.SetBackground(*wxWHITE_BRUSH);
+    dc.Clear();
+    dc.DrawBitmap(picture_, 0, 0);
+}
+
+void MainFrame::left_down(wxMouseEvent& event) {
+    const shell::SkinResponse response = skin_.left_button_down(skin_point(event));
+    if (response.action != shell::SkinResponse::Action::StartDrag) return;
+    // Moving the window by hand: a borderless window has no title bar for the system to move.
+    dragging_ = true;
+    grab_ = event.GetPosition();
+    if (!HasCapture()) CaptureMouse();
+}
+
+void MainFrame::mouse_moved(wxMouseEvent& event) {
+    if (!dragging_ || !event.LeftIsDown()) return;
+    Move(ClientToScreen(event.GetPosition()) - grab_);
+}
+
+void MainFrame::left_up(wxMouseEvent&) {
+    end_drag();
+    const shell::SkinResponse response = skin_.left_button_up();
+    if (response.action == shell::SkinResponse::Action::OpenPopup) open_popup(response.at);
+}
+
+void MainFrame::right_down(wxMouseEvent& event) {
+    const shell::SkinResponse response = skin_.right_button_down(skin_point(event));
+    if (response.action == shell::SkinResponse::Action::OpenPopup) open_popup(response.at);
+}
+
+void MainFrame::end_drag() {
+    dragging_ = false;
+    if (HasCapture()) ReleaseMouse();
+}
+
+void MainFrame::open_popup(Point skin_position) {
+    const wxPoint screen = ClientToScreen(wxPoint(skin_position.x, skin_position.y));
+    logic_->show_popup_menu(Point{screen.x, screen.y});
+}
+
+void MainFrame::close_requested(wxCloseEvent& event) {
+    if (!event.CanVeto()) {
+        Destroy();
+        return;
+    }
+    // The logic destroys the window unless the user cancels the save prompt.
+    event.Veto();
+    logic_->request_close();
+}
+
+}  // namespace tc::ui::wx

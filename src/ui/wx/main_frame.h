@@ -1,0 +1,55 @@
+#pragma once
+
+#include <wx/bitmap.h>
+#include <wx/frame.h>
+#include <wx/region.h>
+
+#include <filesystem>
+#include <memory>
+
+#include "shell/main_window.h"
+#include "shell/session.h"
+#include "shell/skin.h"
+#include "ui/host.h"
+
+namespace tc::ui::wx {
+
+// The program's one window: borderless, shaped like the terminal, showing its picture. It holds
+// the session and the main window logic, passes the mouse, the shortcuts and the close request to
+// them, and does what they ask of a real window.
+class MainFrame : public wxFrame, public shell::WindowListener {
+  public:
+    MainFrame(std::filesystem::path program_dir, Host& host);
+
+    // The terminal outline that shapes the window, in window coordinates.
+    static wxRegion outline();
+
+    // The start-up of the main window logic; it puts the window in place, which shows it.
+    void create();
+
+    shell::MainWindow& logic() { return *logic_; }
+    shell::Session& session() { return *session_; }
+
+    void put_in_place(const shell::WindowPlacement& placement) override;
+    void destroy() override;
+
+  private:
+    void paint();
+    void left_down(wxMouseEvent& event);
+    void left_up(wxMouseEvent& event);
+    void right_down(wxMouseEvent& event);
+    void mouse_moved(wxMouseEvent& event);
+    void end_drag();
+    void close_requested(wxCloseEvent& event);
+    void open_popup(Point skin_position);
+
+    std::unique_ptr<shell::Session> session_;
+    std::unique_ptr<shell::MainWindow> logic_;
+    shell::Skin skin_;
+    wxBitmap picture_;
+    // While the picture is dragged: the grab point in window coordinates.
+    bool dragging_ = false;
+    wxPoint grab_;
+};
+
+}  // namespace tc::ui::wx

@@ -1,0 +1,111 @@
+#include "ui/wx/sheet_dialog.h"
+
+#include <wx/button.h>
+#include <wx/sizer.h>
+
+#include "ui/host.h"
+#include "ui/wx/dialog_font.h"
+#include "ui/wx/text_conversion.h"
+
+namespace tc::ui::wx {
+
+SheetDialog::SheetDialog(wxWindow* parent, PropertySheet& sheet)
+    : wxDialog(parent, wxID_ANY, to_display(sheet.caption()), wxDefaultPosition, wxDefaultSize,
+               wxDEFAULT_DIALOG_STYLE, kWindowName),
+      sheet_(sheet) {
+    SetFont(dialog_font());
+    tabs_ = new wxNotebook(this, wxID_ANY, wxDefaultPosition, wxDefaultSize, 0, kTabsName);
+    for (std::size_t i = 0; i < sheet_.page_count(); ++i) {
+        auto* panel = new wxPanel(tabs_);
+        tabs_->AddPage(panel, to_display(sheet_.page_title(i)));
+        panels_.push_back(panel);
+    }
+    pages_.resize(sheet_.page_count());
+    tabs_->Bind(wxEVT_NOTEBOOK_PAGE_CHANGED, [this](wxBookCtrlEvent& event) {
+        if (event.GetEventObject() != tabs_ || event.GetSelection() == wxNOT_FOUND) return;
+        show_page(static_cast<std::size_t>(event.GetSelection()));
+    });
+
+    auto* buttons = new wxStdDialogButtonSizer();
+    auto* ok = new wxButton(this, wxID_OK);
+    auto* cancel = new wxButton(this, wxID_CANCEL);
+    ok->SetDefault();
+    buttons->AddButton(ok);
+    buttons->AddButton(cancel);
+    buttons->Realize();
+    ok->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) {
+        // What was just typed belongs to the pages that take over.
+        for (auto& page : pages_) {
+            if (page) page->deliver_pending();
+        }
+        sheet_.user_presses_ok();
+        end_if_ended();
+    });
+    const auto cancel_sheet = [this] {
+        sheet_.user_presses_cancel();
+        end_if_ended();
+    };
+    cancel->Bind(wxEVT_BUTTON, [cancel_sheet](wxCommandEvent&) { cancel_sheet(); });
+    Bind(wxEVT_CLOSE_WINDOW, [cancel_sheet](wxCloseEvent&) { cancel_sheet(); });
+
+    auto* layout = new wxBoxSizer(wxVERTICAL);
+    layout->Add(tabs_, wxSizerFlags(1).Expand().Border(wxALL, FromDIP(7)));
+    layout->Add(buttons, wxSizerFlags().Right().Border(wxLEFT | wxRIGHT | wxBOTTOM, FromDIP(7)));
+    SetSizer(layout);
+}
+
+// The widgets go before the objects that handle their events (a widget losing the focus as it is
+// destroyed still reports it).
+SheetDialog::~SheetDialog() {
+    DestroyChildren();
+}
+
+int SheetDialog::run() {
+    if (sheet_.page_count() > 0) build_page(sheet_.current_page());
+    after_event();
+    Centre();
+    if (!sheet_.ended()) ShowModal();
+    ending_ = true;
+    for (auto& page : pages_) {
+        if (page) page->detach();
+    }
+    return sheet_.result();
+}
+
+void SheetDialog::show_page(std::size_t index) {
+    if (ending_) return;
+    sheet_.show_page(index);
+    build_page(index);
+    after_event();
+}
+
+void SheetDialog::build_page(std::size_t index) {
+    Page* page = sheet_.page(index);
+    if (pages_[index] || page == nullptr) return;
+    wxPanel& panel = *panels_[index];
+    const DialogTemplate& layout = page->layout();
+    panel.SetMinSize(FromDIP(wxSize(layout.width, layout.height)));
+    pages_[index] = std::make_unique<DialogWidgets>(*page, panel, [this] { after_event(); });
+    // Pages may differ in size: the sheet grows to the largest one created so far.
+    Layout();
+    Fit();
+}
+
+void SheetDialog::after_event() {
+    // A change on one page may concern another (the reader kind, the image capture switch).
+    for (auto& page : pages_) {
+        if (page) page->sync();
+    }
+    end_if_ended();
+}
+
+void SheetDialog::end_if_ended() {
+    if (!sheet_.ended() || ending_) return;
+    ending_ = true;
+    for (auto& page : pages_) {
+        if (page) page->detach();
+    }
+    if (IsModal()) EndModal(sheet_.result());
+}
+
+}  // namespace tc::ui::wx

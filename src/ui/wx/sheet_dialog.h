@@ -1,0 +1,42 @@
+#pragma once
+
+#include <wx/dialog.h>
+#include <wx/notebook.h>
+#include <wx/panel.h>
+
+#include <memory>
+#include <vector>
+
+#include "ui/property_sheet.h"
+#include "ui/wx/dialog_widgets.h"
+
+namespace tc::ui::wx {
+
+// The editor sheet as a real window: a tab for each page and OK and Cancel below. A page's
+// widgets are built the first time its tab is shown, when the sheet creates the page.
+class SheetDialog : public wxDialog {
+  public:
+    // Window names, so that a test driver can find the sheet and its tabs.
+    static constexpr const char* kWindowName = "tc_editor_sheet";
+    static constexpr const char* kTabsName = "tc_editor_sheet_tabs";
+
+    SheetDialog(wxWindow* parent, PropertySheet& sheet);
+    ~SheetDialog() override;
+
+    // Runs the created sheet until OK or Cancel; returns the sheet's result.
+    int run();
+
+  private:
+    void show_page(std::size_t index);
+    void build_page(std::size_t index);
+    void after_event();
+    void end_if_ended();
+
+    PropertySheet& sheet_;
+    wxNotebook* tabs_ = nullptr;
+    std::vector<wxPanel*> panels_;
+    std::vector<std::unique_ptr<DialogWidgets>> pages_;
+    bool ending_ = false;
+};
+
+}  // namespace tc::ui::wx

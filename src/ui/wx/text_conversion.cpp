@@ -1,0 +1,50 @@
+#include "ui/wx/text_conversion.h"
+
+#include <wx/strconv.h>
+
+namespace tc::ui::wx {
+namespace {
+
+const wxCSConv& cp1252() {
+    static const wxCSConv conv(wxFONTENCODING_CP1252);
+    return conv;
+}
+
+wxString byte_to_display(char byte) {
+    const wxString converted(&byte, cp1252(), 1);
+    if (!converted.empty()) return converted;
+    return wxString(static_cast<wchar_t>(static_cast<unsigned char>(byte)));
+}
+
+char char_from_display(const wxUniChar ch) {
+    const wxString one(ch);
+    const wxCharBuffer bytes = one.mb_str(cp1252());
+    if (bytes.length() == 1) return bytes.data()[0];
+    // The undefined bytes came in as the control characters of the same value.
+    const auto value = ch.GetValue();
+    if (value >= 0x80 && value < 0xA0) return static_cast<char>(value);
+    return '?';
+}
+
+}  // namespace
+
+wxString to_display(std::string_view cp1252_text) {
+    if (cp1252_text.empty()) return {};
+    const wxString whole(cp1252_text.data(), cp1252(), cp1252_text.size());
+    if (!whole.empty()) return whole;
+    // The converter refuses a whole text for one undefined byte; go byte by byte.
+    wxString text;
+    for (const char byte : cp1252_text) text += byte_to_display(byte);
+    return text;
+}
+
+std::string from_display(const wxString& text) {
+    if (text.empty()) return {};
+    const wxCharBuffer whole = text.mb_str(cp1252());
+    if (whole.length() != 0) return std::string(whole.data(), whole.length());
+    std::string bytes;
+    for (const wxUniChar ch : text) bytes.push_back(char_from_display(ch));
+    return bytes;
+}
+
+}  // namespace tc::ui::wx

@@ -1,0 +1,206 @@
+#include <gtest/gtest.h>
+#include <wx/button.h>
+#include <wx/combobox.h>
+#include <wx/dialog.h>
+#include <wx/notebook.h>
+#include <wx/textctrl.h>
+#include <wx/timer.h>
+
+#include <functional>
+#include <memory>
+#include <vector>
+
+#include "test_dialog.h"
+#include "ui/property_sheet.h"
+#include "ui/wx/sheet_dialog.h"
+#include "ui/wx/wx_host.h"
+
+namespace tc::ui::wx {
+namespace {
+
+using namespace testing;
+
+// Runs `step` from the modal loop of the window that is open then.
+class Later {
+  public:
+    void after(int milliseconds, std::function<void()> step) {
+        auto timer = std::make_unique<wxTimer>();
+        timer->Bind(wxEVT_TIMER, [step = std::move(step)](wxTimerEvent&) { step(); });
+        timer->StartOnce(milliseconds);
+        timers_.push_back(std::move(timer));
+    }
+
+  private:
+    std::vector<std::unique_ptr<wxTimer>> timers_;
+};
+
+void press(wxWindow* window, wxWindowID id) {
+    ASSERT_NE(window, nullptr);
+    auto* button = dynamic_cast<wxButton*>(window->FindWindow(id));
+    ASSERT_NE(button, nullptr);
+    wxCommandEvent click(wxEVT_BUTTON, id);
+    click.SetEventObject(button);
+    button->ProcessWindowEvent(click);
+}
+
+wxWindow* open_test_dialog() {
+    return wxWindow::FindWindowByName("TESTDLG");
+}
+
+TEST(WxHostModal, TheDialogRunsUntilItEndsItselfAndReturnsItsResult) {
+    WxHost host;
+    Later later;
+
+    // OK refused by the dialog keeps it open; Cancel ends it.
+    TestDialog refusing;
+    refusing.accepts_ok = false;
+    bool open_after_ok = false;
+    later.after(100, [&] {
+        press(open_test_dialog(), wxID_OK);
+        open_after_ok = open_test_dialog() != nullptr && open_test_dialog()->IsShown();
+        press(open_test_dialog(), wxID_CANCEL);
+    });
+    EXPECT_EQ(host.run_modal(refusing), kIdCancel);
+    EXPECT_TRUE(open_after_ok);
+
+    // The title follows the dialog; OK ends it with kIdOk.
+    TestDialog accepting;
+    wxString title;
+    wxString focused_text = "(no edit has the focus)";
+    later.after(100, [&] {
+        auto* window = dynamic_cast<wxDialog*>(open_test_dialog());
+        ASSERT_NE(window, nullptr);
+        wxWindow* fill = wxWindow::FindWindowByLabel("Fill", window);
+        ASSERT_NE(fill, nullptr);
+        wxCommandEvent click(wxEVT_BUTTON, fill->GetId());
+        click.SetEventObject(fill);
+        fill->ProcessWindowEvent(click);
+        title = window->GetTitle();
+        if (auto* focused = dynamic_cast<wxTextCtrl*>(wxWindow::FindFocus())) {
+            focused_text = focused->GetValue();
+        }
+        press(window, wxID_OK);
+    });
+    EXPECT_EQ(host.run_modal(accepting), kIdOk);
+    EXPECT_EQ(title, wxString(L"Filled \u20AC"));
+    EXPECT_EQ(focused_text, "<CR>");  // the dialog gave the code field the focus
+    EXPECT_EQ(accepting.text(kName), "\x80uro");
+
+    // Opening the drop-down list for real lets the dialog refill it while it opens.
+    TestDialog dropped;
+    const auto list_of = [](wxWindow* window) -> wxComboBox* {
+        if (window == nullptr) return nullptr;
+        for (wxWindow* child : window->GetChildren()) {
+            if (auto* list = dynamic_cast<wxComboBox*>(child)) return list;
+        }
+        return nullptr;
+    };
+    unsigned items_when_open = 0;
+    later.after(100, [&] {
+        wxComboBox* list = list_of(open_test_dialog());
+        ASSERT_NE(list, nullptr);
+        list->Popup();
+        items_when_open = list->GetCount();
+    });
+    later.after(200, [&] {
+        wxComboBox* list = list_of(open_test_dialog());
+        ASSERT_NE(list, nullptr);
+        list->Dismiss();
+        press(open_test_dialog(), wxID_CANCEL);
+    });
+    EXPECT_EQ(host.run_modal(dropped), kIdCancel);
+    EXPECT_EQ(dropped.dropdowns, 1);
+    EXPECT_EQ(items_when_open, 3u);
+
+    // Esc is Cancel.
+    TestDialog escaped;
+    later.after(100, [&] {
+        wxWindow* window = open_test_dialog();
+        ASSERT_NE(window, nullptr);
+        wxKeyEvent esc(wxEVT_CHAR_HOOK);
+        esc.m_keyCode = WXK_ESCAPE;
+        esc.SetEventObject(window);
+        window->ProcessWindowEvent(esc);
+    });
+    EXPECT_EQ(host.run_modal(escaped), kIdCancel);
+}
+
+constexpr int kPageEdit = 201;
+
+const DialogTemplate& page_layout() {
+    static const DialogTemplate layout{
+        "TESTPAGE",
+        Caption{},
+        300,
+        200,
+        {{kPageEdit, ControlKind::Edit, Caption{}, Rect{10, 10, 100, 24}}},
+    };
+    return layout;
+}
+
+// A page with one edit that counts its take-overs.
+class CountingPage : public Page {
+  public:
+    explicit CountingPage(int& take_overs) : Page(page_layout()), take_overs_(take_overs) {}
+    void take_over() override { ++take_overs_; }
+
+  private:
+    int& take_overs_;
+};
+
+PropertySheet make_sheet(int& take_overs, int& pages_made) {
+    const auto make = [&] {
+        ++pages_made;
+        return std::make_unique<CountingPage>(take_overs);
+    };
+    return PropertySheet("Sheet \x80", {{"One", make}, {"Two", make}, {"Three", make}});
+}
+
+TEST(WxHostSheet, PagesAreBuiltWhenTheirTabIsFirstShownAndOkTakesOverTheShownOnes) {
+    WxHost host;
+    Later later;
+    int take_overs = 0;
+    int pages_made = 0;
+
+    PropertySheet confirmed = make_sheet(take_overs, pages_made);
+    wxString caption;
+    std::size_t tab_count = 0;
+    later.after(100, [&] {
+        auto* sheet = dynamic_cast<wxDialog*>(wxWindow::FindWindowByName(SheetDialog::kWindowName));
+        ASSERT_NE(sheet, nullptr);
+        caption = sheet->GetTitle();
+        auto* tabs =
+            dynamic_cast<wxNotebook*>(wxWindow::FindWindowByName(SheetDialog::kTabsName, sheet));
+        ASSERT_NE(tabs, nullptr);
+        tab_count = tabs->GetPageCount();
+        EXPECT_EQ(pages_made, 1);
+        tabs->SetSelection(2);
+        EXPECT_EQ(pages_made, 2);
+        EXPECT_EQ(confirmed.current_page(), 2u);
+        // The new page's widgets are there and forward to the page.
+        const wxWindowList& page_widgets = tabs->GetPage(2)->GetChildren();
+        ASSERT_EQ(page_widgets.size(), 1u);
+        auto* edit = dynamic_cast<wxTextCtrl*>(page_widgets.front());
+        ASSERT_NE(edit, nullptr);
+        edit->SetValue("7");
+        tabs->SetSelection(0);
+        EXPECT_EQ(pages_made, 2);
+        press(sheet, wxID_OK);
+    });
+    EXPECT_EQ(host.run_sheet(confirmed), kIdOk);
+    EXPECT_EQ(caption, wxString(L"Sheet \u20AC"));
+    EXPECT_EQ(tab_count, 3u);
+    EXPECT_EQ(take_overs, 2);
+    ASSERT_NE(confirmed.page(2), nullptr);
+    EXPECT_EQ(confirmed.page(2)->text(kPageEdit), "7");
+    EXPECT_EQ(confirmed.page(1), nullptr);
+
+    PropertySheet cancelled = make_sheet(take_overs, pages_made);
+    later.after(100,
+                [&] { press(wxWindow::FindWindowByName(SheetDialog::kWindowName), wxID_CANCEL); });
+    EXPECT_EQ(host.run_sheet(cancelled), kIdCancel);
+    EXPECT_EQ(take_overs, 2);
+}
+
+}  // namespace
+}  // namespace tc::ui::wx
