@@ -1,0 +1,96 @@
+#include "app/t73/tool_session.h"
+
+#include <stdlib.h>
+
+#include <algorithm>
+#include <cctype>
+#include <system_error>
+
+#include "shell/preferences.h"
+
+namespace tc::t73 {
+namespace {
+
+std::optional<std::filesystem::path> make_temporary_directory() {
+    std::error_code ec;
+    const std::filesystem::path base = std::filesystem::temp_directory_path(ec);
+    if (ec) return std::nullopt;
+    std::string pattern = (base / "t73-XXXXXX").string();
+    if (::mkdtemp(pattern.data()) == nullptr) return std::nullopt;
+    return std::filesystem::path(pattern);
+}
+
+bool is_language_file(const std::filesystem::directory_entry& entry) {
+    std::string extension = entry.path().extension().string();
+    std::transform(extension.begin(), extension.end(), extension.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return extension == ".lng" && entry.is_regular_file();
+}
+
+bool copy_language_files(const std::filesystem::path& from, const std::filesystem::path& to,
+                         std::string& error) {
+    std::error_code ec;
+    for (const auto& entry : std::filesystem::directory_iterator(from, ec)) {
+        if (!is_language_file(entry)) continue;
+        std::filesystem::copy_file(entry.path(), to / entry.path().filename(), ec);
+        if (ec) break;
+    }
+    if (ec) error = "cannot copy the language files of " + from.string() + ": " + ec.message();
+    return !ec;
+}
+
+}  // namespace
+
+ToolSession::ToolSession(std::filesystem::path program_dir)
+    : program_dir_(std::move(program_dir)),
+      session_(std::make_unique<shell::Session>(program_dir_, host_)) {}
+
+ToolSession::~ToolSession() {
+    session_.reset();
+    std::error_code ec;
+    std::filesystem::remove_all(program_dir_, ec);
+}
+
+std::unique_ptr<ToolSession> ToolSession::start(const LanguageOptions& options,
+                                                std::string& error) {
+    const auto directory = make_temporary_directory();
+    if (!directory) {
+        error = "cannot create a temporary program directory";
+        return nullptr;
+    }
+    std::unique_ptr<ToolSession> tool(new ToolSession(*directory));
+
+    std::optional<std::string> language = options.language;
+    if (options.program_dir) {
+        if (!copy_language_files(*options.program_dir, *directory, error)) return nullptr;
+        if (!language) {
+            shell::Preferences user_preferences;
+            shell::read_ini_file(*options.program_dir, user_preferences);
+            language = user_preferences.language;
+        }
+    }
+    if (language) {
+        // Only the language is taken over: Auto-preload and the recent files stay the user's.
+        shell::Preferences preferences;
+        preferences.language = *language;
+        if (!shell::write_ini_file(*directory, preferences)) {
+            error = "cannot write the INI file of the temporary program directory";
+            return nullptr;
+        }
+    }
+
+    tool->session().start_up();
+    if (options.language && !tool->session().texts().language_active()) {
+        error = "no language file named \"" + *options.language + "\" in " +
+                options.program_dir.value_or(".").string();
+        return nullptr;
+    }
+    return tool;
+}
+
+std::string ToolSession::last_message() const {
+    const auto& messages = host_.messages();
+    return messages.empty() ? std::string() : messages.back().text;
+}
+
+}  // namespace tc::t73

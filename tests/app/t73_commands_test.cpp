@@ -1,0 +1,217 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "app/t73/design_json.h"
+#include "document/design_file.h"
+#include "shell/preferences.h"
+#include "shell/session.h"
+#include "t73_test_support.h"
+#include "texts/device_texts.h"
+#include "ui/headless_host.h"
+
+namespace tc::t73 {
+namespace {
+
+using test::read_bytes;
+using test::run_tool;
+using test::TempDir;
+using test::ToolRun;
+using test::write_bytes;
+
+constexpr std::size_t kFormSize = 5027;
+
+bool all_zero(const std::vector<Byte>& bytes, std::size_t offset, std::size_t size) {
+    return std::all_of(bytes.begin() + static_cast<std::ptrdiff_t>(offset),
+                       bytes.begin() + static_cast<std::ptrdiff_t>(offset + size),
+                       [](Byte b) { return b == 0; });
+}
+
+std::string text_at(const std::vector<Byte>& bytes, std::size_t offset) {
+    return std::string(reinterpret_cast<const char*>(bytes.data() + offset));
+}
+
+TEST(T73Commands, NewSavesWhatTheProgramSavesAtStartUp) {
+    TempDir dir;
+    const ToolRun run = run_tool({"new", dir.file("new.T73")});
+    EXPECT_EQ(run.exit_code, 0) << run.err;
+    const std::vector<Byte> written = read_bytes(dir.file("new.T73"));
+    ASSERT_EQ(written.size(), kDesignFileSize);
+
+    // The program itself: start up in a program directory of its own and save.
+    TempDir program_dir;
+    ui::HeadlessHost host;
+    shell::Session session(program_dir.path(), host);
+    session.start_up();
+    ASSERT_TRUE(
+        save_design_file(session.document(), dir.file("program.T73"), session.file_context()));
+    EXPECT_TRUE(written == read_bytes(dir.file("program.T73")));
+
+    EXPECT_EQ(std::string(written.begin(), written.begin() + 15), "TC7350-01000100");
+    EXPECT_TRUE(all_zero(written, 15, 5));
+    EXPECT_TRUE(all_zero(written, kReservedOffset, kReservedSize));
+    EXPECT_EQ(written[kFormsOffset + 6 * kFormSize + 1], 7);  // Form 7 goes on to itself
+    EXPECT_EQ(written[kReaderOffset + 404], 0x01);            // the 1D reader
+    EXPECT_EQ(written[kSystemOffset + 3], 44);                // "," between the data fields
+
+    const ToolRun failed = run_tool({"new", dir.file("missing-folder/new.T73")});
+    EXPECT_EQ(failed.exit_code, 1);
+    EXPECT_NE(failed.err.find("missing-folder/new.T73"), std::string::npos);
+}
+
+TEST(T73Commands, ResaveOpensAsTheProgramDoesOrRefusesTheFile) {
+    TempDir dir;
+    std::vector<Byte> design = test::new_design_bytes();
+    ASSERT_EQ(design.size(), kDesignFileSize);
+    const std::string prompt(40, 'p');
+    std::copy(prompt.begin(), prompt.end(), design.begin() + kFormsOffset + 65);
+    design[kFormsOffset + 4130] = 0x5A;  // a reserved byte is carried through
+    write_bytes(dir.file("in.T73"), design);
+
+    ToolRun run = run_tool({"resave", dir.file("in.T73"), dir.file("out.T73")});
+    EXPECT_EQ(run.exit_code, 0) << run.err;
+    const std::vector<Byte> saved = read_bytes(dir.file("out.T73"));
+    ASSERT_EQ(saved.size(), kDesignFileSize);
+    EXPECT_EQ(text_at(saved, kFormsOffset + 65), std::string(30, 'p'));  // cut when opened
+    EXPECT_EQ(saved[kFormsOffset + 4130], 0x5A);
+
+    struct Rejected {
+        std::vector<Byte> bytes;
+        const char* message;
+    };
+    std::vector<Byte> newer = design;
+    const std::string newer_header = "TC7350-01000200";
+    std::copy(newer_header.begin(), newer_header.end(), newer.begin());
+    const std::vector<Rejected> rejected = {
+        {std::vector<Byte>(kDesignFileSize, 'X'), "Format of this TC file is incorrect!"},
+        {newer, "The TC file version is newer than current program!"},
+        {std::vector<Byte>(design.begin(), design.begin() + 1000),
+         "Format of this TC file is incorrect!"},
+    };
+    for (const Rejected& file : rejected) {
+        SCOPED_TRACE(file.message);
+        write_bytes(dir.file("bad.T73"), file.bytes);
+        run = run_tool({"resave", dir.file("bad.T73"), dir.file("not-written.T73")});
+        EXPECT_EQ(run.exit_code, 1);
+        EXPECT_NE(run.err.find(file.message), std::string::npos) << run.err;
+        EXPECT_FALSE(std::filesystem::exists(dir.file("not-written.T73")));
+    }
+}
+
+TEST(T73Commands, BuildWritesTheDumpedBytesOrNothing) {
+    TempDir dir;
+    const std::vector<Byte> original = test::random_design_bytes(73);
+    write_bytes(dir.file("random.T73"), original);
+    const ToolRun dumped = run_tool({"dump", dir.file("random.T73")});
+    ASSERT_EQ(dumped.exit_code, 0) << dumped.err;
+    test::write_text(dir.file("random.json"), dumped.out);
+
+    ToolRun run = run_tool({"build", dir.file("random.json"), dir.file("rebuilt.T73")});
+    EXPECT_EQ(run.exit_code, 0) << run.err;
+    EXPECT_TRUE(read_bytes(dir.file("rebuilt.T73")) == original);
+
+    Json design = Json::parse(dumped.out);
+    design["forms"][3]["prompt"][4] = std::string(60, 'x');
+    test::write_text(dir.file("too-long.json"), design.dump());
+    run = run_tool({"build", dir.file("too-long.json"), dir.file("not-written.T73")});
+    EXPECT_EQ(run.exit_code, 1);
+    EXPECT_NE(run.err.find("forms[3].prompt[4]: text of 60 bytes does not fit 51-byte slot"),
+              std::string::npos)
+        << run.err;
+    EXPECT_FALSE(std::filesystem::exists(dir.file("not-written.T73")));
+
+    test::write_text(dir.file("broken.json"), dumped.out.substr(0, dumped.out.size() / 2));
+    run = run_tool({"build", dir.file("broken.json"), dir.file("not-written.T73")});
+    EXPECT_EQ(run.exit_code, 1);
+    EXPECT_NE(run.err.find("not valid JSON"), std::string::npos) << run.err;
+    EXPECT_FALSE(std::filesystem::exists(dir.file("not-written.T73")));
+}
+
+TEST(T73Commands, UnknownCommandsAndBadArgumentsAreUsageErrors) {
+    ToolRun run = run_tool({"frobnicate", "x"});
+    EXPECT_EQ(run.exit_code, 2);
+    EXPECT_NE(run.err.find("unknown command"), std::string::npos) << run.err;
+
+    run = run_tool({});
+    EXPECT_EQ(run.exit_code, 2);
+    run = run_tool({"resave", "only-one.T73"});
+    EXPECT_EQ(run.exit_code, 2);
+    run = run_tool({"--language", "Deutsch", "new", "x.T73"});  // a language needs its folder
+    EXPECT_EQ(run.exit_code, 2);
+
+    run = run_tool({"--help"});
+    EXPECT_EQ(run.exit_code, 0);
+    for (const char* command :
+         {"new", "resave", "dump", "build", "check", "--language", "--program-dir"}) {
+        EXPECT_NE(run.out.find(command), std::string::npos) << command;
+    }
+}
+
+TEST(T73Commands, LanguageComesFromTheProgramDirectoryWhichStaysUntouched) {
+    TempDir user_dir;
+    test::write_text(user_dir.file("test.lng"),
+                     "Testish\r\n11=Formular \r\n3001=Zeigen\r\n2801=Falsches Format!\r\n");
+    TempDir dir;
+    ToolRun run = run_tool({"--language", "Testish", "--program-dir", user_dir.path().string(),
+                            "new", dir.file("new.T73")});
+    EXPECT_EQ(run.exit_code, 0) << run.err;
+    const std::vector<Byte> design = read_bytes(dir.file("new.T73"));
+    ASSERT_EQ(design.size(), kDesignFileSize);
+    EXPECT_EQ(text_at(design, kFormsOffset + 29), "Formular 01");  // Form 1 export_name
+    EXPECT_EQ(text_at(design, kDeviceTextsOffset), "Zeigen");      // text 3001, the first slot
+    // Nothing was written beside the language file.
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(user_dir.path()), {}), 1);
+
+    // Without --language, the language that the folder's INI file names; the INI file is read only.
+    shell::Preferences preferences;
+    preferences.language = "Testish";
+    preferences.auto_preload = true;
+    preferences.last_file = dir.file("missing.T73");
+    ASSERT_TRUE(shell::write_ini_file(user_dir.path(), preferences));
+    const std::vector<Byte> ini = read_bytes(shell::ini_path(user_dir.path()).string());
+    run = run_tool({"--program-dir", user_dir.path().string(), "new", dir.file("by-ini.T73")});
+    EXPECT_EQ(run.exit_code, 0) << run.err;
+    EXPECT_EQ(text_at(read_bytes(dir.file("by-ini.T73")), kFormsOffset + 29), "Formular 01");
+    EXPECT_TRUE(read_bytes(shell::ini_path(user_dir.path()).string()) == ini);
+
+    write_bytes(dir.file("bad.T73"), std::vector<Byte>(10, 'X'));
+    run = run_tool({"--program-dir", user_dir.path().string(), "--language", "Testish", "dump",
+                    dir.file("bad.T73")});
+    EXPECT_EQ(run.exit_code, 1);
+    EXPECT_NE(run.err.find("Falsches Format!"), std::string::npos) << run.err;
+
+    run = run_tool({"--language", "Nowhere", "--program-dir", user_dir.path().string(), "new",
+                    dir.file("other.T73")});
+    EXPECT_EQ(run.exit_code, 1);
+    EXPECT_NE(run.err.find("Nowhere"), std::string::npos) << run.err;
+    EXPECT_FALSE(std::filesystem::exists(dir.file("other.T73")));
+}
+
+TEST(T73Commands, TheRealBinaryMakesChecksAndRoundTripsADesign) {
+    TempDir dir;
+    const std::string design = dir.file("new.T73");
+    ToolRun run = test::run_binary(dir, "new \"" + design + "\"");
+    ASSERT_EQ(run.exit_code, 0) << run.err;
+
+    run = test::run_binary(dir, "check \"" + design + "\"");
+    EXPECT_EQ(run.exit_code, 0) << run.err;
+    EXPECT_EQ(run.out, "ok\n");
+
+    run = test::run_binary(dir, "dump \"" + design + "\"");
+    ASSERT_EQ(run.exit_code, 0) << run.err;
+    test::write_text(dir.file("new.json"), run.out);
+    run = test::run_binary(
+        dir, "build \"" + dir.file("new.json") + "\" \"" + dir.file("built.T73") + "\"");
+    EXPECT_EQ(run.exit_code, 0) << run.err;
+    EXPECT_TRUE(read_bytes(dir.file("built.T73")) == read_bytes(design));
+
+    run = test::run_binary(dir, "launch");
+    EXPECT_EQ(run.exit_code, 2);
+    EXPECT_NE(run.err.find("unknown command"), std::string::npos) << run.err;
+}
+
+}  // namespace
+}  // namespace tc::t73
