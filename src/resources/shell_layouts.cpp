@@ -1,7 +1,5 @@
 #include "resources/shell_layouts.h"
 
-#include <array>
-#include <stdexcept>
 #include <string>
 
 #include "ui/host.h"
@@ -22,10 +20,6 @@ constexpr Caption literal(std::string_view text) {
 // Buttons are wide enough for translated captions of a dozen characters.
 constexpr int kButtonWidth = 88;
 constexpr int kButtonHeight = 26;
-
-// Editor sheet pages share one size so that the tabs do not resize the sheet.
-constexpr int kPageWidth = 640;
-constexpr int kPageHeight = 480;
 
 }  // namespace
 
@@ -92,20 +86,6 @@ const DialogTemplate& code_picker_layout() {
         },
     };
     return layout;
-}
-
-const DialogTemplate& placeholder_page_layout(std::string_view template_name) {
-    static const std::array<DialogTemplate, 5> layouts{{
-        {"FORMDLG", Caption{}, kPageWidth, kPageHeight, {}},
-        {"MENUDLG", Caption{}, kPageWidth, kPageHeight, {}},
-        {"LOOKUPDLG", Caption{}, kPageWidth, kPageHeight, {}},
-        {"BARCODEDLG", Caption{}, kPageWidth, kPageHeight, {}},
-        {"SETTINGSDLG", Caption{}, kPageWidth, kPageHeight, {}},
-    }};
-    for (const DialogTemplate& layout : layouts) {
-        if (layout.name == template_name) return layout;
-    }
-    throw std::invalid_argument("no page layout " + std::string(template_name));
 }
 
 }  // namespace tc::resources

@@ -33,8 +33,4 @@ const ui::DialogTemplate& preferences_dialog_layout();
 const ui::DialogTemplate& about_box_layout();
 const ui::DialogTemplate& code_picker_layout();
 
-// The layout of an editor sheet page that is not built yet: an empty page of the sheet's page
-// size, named after the page's template (FORMDLG, MENUDLG, LOOKUPDLG, BARCODEDLG, SETTINGSDLG).
-const ui::DialogTemplate& placeholder_page_layout(std::string_view template_name);
-
 }  // namespace tc::resources

@@ -1,8 +1,9 @@
 #include "shell/editor_sheet.h"
 
+#include "forms/form_page.h"
 #include "lookups/lookup_page.h"
 #include "menus/menu_page.h"
-#include "resources/shell_layouts.h"
+#include "reader/barcode_page.h"
 #include "settings/settings_page.h"
 #include "ui/host.h"
 
@@ -11,22 +12,6 @@ namespace {
 
 constexpr int kTextProgramName = 1;
 constexpr int kTextNewFile = 2;
-
-// A page whose editing is not built yet: it shows its empty layout and, like every page, marks
-// the design modified when the sheet is confirmed.
-class PlaceholderPage : public ui::Page {
-  public:
-    PlaceholderPage(std::string_view template_name, DesignDocument& document)
-        : ui::Page(resources::placeholder_page_layout(template_name)), document_(document) {}
-    void take_over() override { document_.modified = true; }
-
-  private:
-    DesignDocument& document_;
-};
-
-std::unique_ptr<ui::Page> placeholder(EditorSheetContext& context, std::string_view name) {
-    return std::make_unique<PlaceholderPage>(name, context.session.document());
-}
 
 // Texts 1-7 are the program name, the new-file text and the page titles. While a language is
 // active they are taken as its table holds them.
@@ -44,7 +29,11 @@ std::array<std::string, 20> make_form_number_texts() {
 
 const std::array<EditorPage, 5>& editor_pages() {
     static const std::array<EditorPage, 5> pages{{
-        {"FORMDLG", 3, [](EditorSheetContext& c) { return placeholder(c, "FORMDLG"); }},
+        {"FORMDLG", 3,
+         [](EditorSheetContext& c) -> std::unique_ptr<ui::Page> {
+             return std::make_unique<FormPage>(c.session.document(), c.session.texts(),
+                                               c.form_numbers);
+         }},
         {"MENUDLG", 4,
          [](EditorSheetContext& c) -> std::unique_ptr<ui::Page> {
              return std::make_unique<MenuPage>(c.session.document(), c.session.texts());
@@ -53,7 +42,10 @@ const std::array<EditorPage, 5>& editor_pages() {
          [](EditorSheetContext& c) -> std::unique_ptr<ui::Page> {
              return std::make_unique<LookupPage>(c.session.document(), c.session.texts());
          }},
-        {"BARCODEDLG", 6, [](EditorSheetContext& c) { return placeholder(c, "BARCODEDLG"); }},
+        {"BARCODEDLG", 6,
+         [](EditorSheetContext& c) -> std::unique_ptr<ui::Page> {
+             return std::make_unique<BarcodePage>(c.session.document(), c.session.texts());
+         }},
         {"SETTINGSDLG", 7,
          [](EditorSheetContext& c) -> std::unique_ptr<ui::Page> {
              return std::make_unique<SettingsPage>(c.session.document(), c.session.texts());

@@ -30,9 +30,8 @@ struct EditorPage {
     std::unique_ptr<ui::Page> (*make)(EditorSheetContext& context);
 };
 
-// The five pages in their order: Form, Menu, Lookup, Barcode, Settings. A page that is not built
-// yet is a placeholder that takes over nothing but marks the design modified on OK; each real page
-// replaces its placeholder's factory in this table.
+// The five pages in their order: Form, Menu, Lookup, Barcode, Settings, each with its layout's
+// name, its title text and how it is made.
 const std::array<EditorPage, 5>& editor_pages();
 
 // The sheet's caption: the program's name (text 1), " - [ ", the current file name or, for a

@@ -1,0 +1,245 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <array>
+#include <cstddef>
+#include <string>
+#include <vector>
+
+#include "app/t73/run_t73.h"
+#include "document/design_file.h"
+#include "forms/form_record.h"
+#include "reader/reader_settings_record.h"
+#include "t73_test_support.h"
+
+namespace tc::t73::test {
+namespace {
+
+// Byte `offset` of the reader settings block of a design file image.
+Byte& reader_byte(std::vector<Byte>& design, std::size_t offset) {
+    return design[kReaderOffset + offset];
+}
+
+// Runs `t73 <command> IN OUT` on `design` and returns what it saved.
+std::vector<Byte> saved_by(const std::string& command, const std::vector<Byte>& design) {
+    TempDir dir;
+    write_bytes(dir.file("in.T73"), design);
+    const ToolRun run = run_tool({command, dir.file("in.T73"), dir.file("out.T73")});
+    EXPECT_EQ(run.exit_code, kExitOk) << run.err;
+    return read_bytes(dir.file("out.T73"));
+}
+
+std::vector<Byte> confirmed(const std::vector<Byte>& design) {
+    return saved_by("confirm", design);
+}
+
+// What opening and saving alone make of a design, the fix-ups of Open included.
+std::vector<Byte> resaved(const std::vector<Byte>& design) {
+    return saved_by("resave", design);
+}
+
+// The Form page's take-over resets every "nil" line; in a design made from a new one every line
+// is "nil" and already reset, but for its input source, which becomes "all" (3).
+void reset_nil_lines(std::vector<Byte>& design) {
+    for (std::size_t form = 0; form < kFormCount; ++form) {
+        const std::size_t lines =
+            kFormsOffset + form * sizeof(FormRecord) + offsetof(FormRecord, input_source);
+        std::fill_n(design.begin() + static_cast<std::ptrdiff_t>(lines), kFormLines, Byte{3});
+    }
+}
+
+// The save normalisation of the reader kind and its copy, for the reader-type bits the page wrote.
+void normalise_reader_kind(std::vector<Byte>& design) {
+    const Byte bits = reader_byte(design, 404);
+    reader_byte(design, 0) = (bits & 0x02) ? 2 : (bits & 0x40) ? 64 : 1;
+    reader_byte(design, 351) = bits & 0x27;
+    if (!(bits & 0x40)) reader_byte(design, 300) = 0;
+}
+
+TEST(T73Confirm, ANewDesignComesBackWithItsNilLinesReset) {
+    // Every page but the Form page takes a new design over as it stands; the modified flag that
+    // the sheet's OK sets is not part of the file.
+    const std::vector<Byte> design = new_design_bytes();
+    ASSERT_EQ(design.size(), kDesignFileSize);
+    std::vector<Byte> expected = resaved(design);
+    reset_nil_lines(expected);
+    EXPECT_EQ(confirmed(design), expected);
+}
+
+// Sets reader byte `offset` in the design and in what is expected of it.
+struct ReaderCase {
+    std::vector<Byte> design;
+    std::vector<Byte> expected;
+
+    explicit ReaderCase(const std::vector<Byte>& fresh) : design(fresh) {}
+    void set(std::size_t offset, Byte value) { reader_byte(design, offset) = value; }
+    // The design as opened and saved, the nil lines reset: the changes of the Barcode page follow.
+    void start_expecting() {
+        expected = resaved(design);
+        reset_nil_lines(expected);
+    }
+    void expect(std::size_t offset, Byte value) { reader_byte(expected, offset) = value; }
+    void check() {
+        normalise_reader_kind(expected);
+        EXPECT_EQ(confirmed(design), expected);
+    }
+};
+
+TEST(T73Confirm, TheBarcodePageAppliesWhatItsReaderModeShows) {
+    const std::vector<Byte> fresh = new_design_bytes();
+    ASSERT_EQ(fresh.size(), kDesignFileSize);
+
+    // ELR: the page shows "None" with the ELR list, and writes no reader but the ELR list.
+    ReaderCase elr(fresh);
+    elr.set(404, 0x02);
+    elr.set(102, 0);
+    elr.start_expecting();
+    elr.expect(404, 0);
+    elr.check();
+
+    // 2D: the laser scan mode is forced, the unused same-barcode time-out is written as 6, the
+    // aiming pattern is stored as 0 or 2, and the decode time-out is kept within 5-99.
+    ReaderCase two_d(fresh);
+    two_d.set(404, 0x40);
+    two_d.set(296, 7);
+    two_d.set(290, 20);
+    two_d.set(293, 1);
+    two_d.set(300, 1);
+    two_d.set(289, 3);
+    two_d.start_expecting();
+    two_d.expect(296, 8);
+    two_d.expect(290, 6);
+    two_d.expect(293, 2);
+    two_d.expect(289, 5);
+    two_d.check();
+
+    // The third 1D kind shows "None" in the 1D layout: the 1D settings are written, the bits are
+    // not. A scan mode without an item is written as Laser; RFID is bit 0 of byte 736 only.
+    ReaderCase third(fresh);
+    third.set(404, 0x80);
+    third.set(78, 2);
+    third.set(736, 0x06);
+    third.start_expecting();
+    third.expect(404, 0);
+    third.expect(78, 6);
+    third.expect(736, 0);
+    third.check();
+
+    // No reader: nothing of a mode is written.
+    ReaderCase none(fresh);
+    none.set(404, 0);
+    none.set(78, 2);
+    none.set(79, 200);
+    none.set(736, 0x03);
+    none.start_expecting();
+    none.expect(736, 1);
+    none.check();
+
+    // The second 2D kind is laid out as 2D without a reader choice: the 2D settings are written,
+    // the bits dropped, and with them the image capture.
+    ReaderCase second(fresh);
+    second.set(404, 0x04);
+    second.set(296, 7);
+    second.set(300, 1);
+    second.start_expecting();
+    second.expect(404, 0);
+    second.expect(296, 8);
+    second.check();
+}
+
+// The enable bytes of the three symbology lists, slot 1 first.
+constexpr std::array<std::size_t, 26> kOneDBytes{1,  6,  8,  10, 17, 24, 31, 33, 39,
+                                                 42, 46, 47, 48, 50, 51, 53, 57, 58,
+                                                 62, 64, 68, 72, 74, 75, 76, 83};
+constexpr std::array<std::size_t, 22> kTwoDBytes{191, 192, 193, 194, 195, 196, 210, 211,
+                                                 212, 213, 223, 244, 240, 233, 265, 266,
+                                                 267, 250, 227, 300, 313, 320};
+constexpr std::array<std::size_t, 19> kElrBytes{101, 102, 103, 104, 105, 106, 120, 121, 122, 123,
+                                                124, 133, 148, 144, 137, 161, 162, 163, 154};
+
+// A list's byte as the page writes it back: the item's byte, or 255 when the stored value had no
+// item (the list then has no choice, -1).
+Byte listed(Byte value, int items) {
+    return value < items ? value : 255;
+}
+
+// What the Barcode page and the save make of a reader block: the page applies the controls of the
+// mode it is laid out for, which it loaded from the same bytes.
+std::array<Byte, kReaderSettingsSize> expected_reader(const Byte* in) {
+    std::array<Byte, kReaderSettingsSize> out{};
+    std::copy_n(in, kReaderSettingsSize, out.begin());
+    ReaderSettingsRecord record;
+    std::copy_n(in, kReaderSettingsSize, record.bytes.begin());
+    const ReaderMode mode = derive_reader_states(record).mode();
+
+    const Byte bits = in[404];
+    out[404] = (bits & 0x01) ? 0x01 : (bits & 0x40) ? 0x40 : 0;
+    out[736] = in[736] & 0x01;
+    out[352] = listed(in[352], 10);
+    out[385] = in[385] >= 1 && in[385] <= 10 ? in[385] : 0;
+    const auto flags = [&](const auto& bytes) {
+        for (const std::size_t b : bytes) out[b] = in[b] != 0 ? 1 : 0;
+    };
+    if (mode == ReaderMode::OneD) {
+        const std::array<Byte, 5> modes{0, 1, 3, 6, 7};
+        out[78] = std::find(modes.begin(), modes.end(), in[78]) != modes.end() ? in[78] : 6;
+        out[80] = listed(in[80], 4);
+        out[81] = in[81] != 0 ? 1 : 0;
+        out[82] = in[82] != 0 ? 1 : 0;
+        flags(kOneDBytes);
+    } else if (mode == ReaderMode::TwoD) {
+        out[289] = std::clamp<Byte>(in[289], 5, 99);
+        out[290] = 6;
+        out[292] = listed(in[292], 2);
+        out[293] = in[293] != 0 ? 2 : 0;
+        out[295] = listed(in[295], 2);
+        out[296] = 8;
+        out[297] = in[297] >= 1 && in[297] <= 4 ? in[297] : 0;
+        out[298] = listed(in[298], 4);
+        flags(kTwoDBytes);
+        if (in[195] == 0) out[196] = 0;  // Bookland EAN only with EAN-13
+    } else if (mode == ReaderMode::Elr) {
+        flags(kElrBytes);
+        if (in[105] == 0) out[106] = 0;
+    }
+    out[0] = (out[404] & 0x02) ? 2 : (out[404] & 0x40) ? 64 : 1;
+    out[351] = out[404] & 0x27;
+    if (!(out[404] & 0x40)) out[300] = 0;
+    return out;
+}
+
+TEST(T73Confirm, RandomReaderBlocksComeBackAsThePageRulesMakeThem) {
+    const std::vector<Byte> fresh = new_design_bytes();
+    ASSERT_EQ(fresh.size(), kDesignFileSize);
+    // Every reader kind and mixture of kinds, with random bytes behind them.
+    const std::array<Byte, 10> kinds{0x00, 0x01, 0x02, 0x04, 0x40, 0x80, 0x41, 0x42, 0x06, 0xFF};
+    for (unsigned seed = 1; seed <= 20; ++seed) {
+        const std::vector<Byte> random = random_design_bytes(seed);
+        std::vector<Byte> design = fresh;
+        std::copy_n(random.begin() + kReaderOffset, kReaderSettingsSize,
+                    design.begin() + kReaderOffset);
+        reader_byte(design, 404) = kinds[seed % kinds.size()];
+        const std::vector<Byte> out = confirmed(design);
+        ASSERT_EQ(out.size(), kDesignFileSize);
+        const auto expected = expected_reader(design.data() + kReaderOffset);
+        for (std::size_t offset = 0; offset < kReaderSettingsSize; ++offset) {
+            // The beep and vibrator copies come from the system settings.
+            if (offset >= 353 && offset <= 355) continue;
+            EXPECT_EQ(int{out[kReaderOffset + offset]}, int{expected[offset]})
+                << "seed " << seed << ", reader byte " << offset << ", reader-type bits "
+                << int{reader_byte(design, 404)};
+        }
+    }
+}
+
+TEST(T73Confirm, ARejectedFileIsNotSaved) {
+    TempDir dir;
+    write_text(dir.file("in.T73"), "not a design");
+    const ToolRun run = run_tool({"confirm", dir.file("in.T73"), dir.file("out.T73")});
+    EXPECT_EQ(run.exit_code, kExitFailure);
+    EXPECT_FALSE(std::filesystem::exists(dir.file("out.T73")));
+    EXPECT_EQ(run_tool({"confirm", dir.file("in.T73")}).exit_code, kExitUsage);
+}
+
+}  // namespace
+}  // namespace tc::t73::test

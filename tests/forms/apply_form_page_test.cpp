@@ -1,0 +1,243 @@
+#include "forms/apply_form_page.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <memory>
+#include <string>
+
+namespace tc {
+namespace {
+
+// A new design and a working copy of its Forms, as the Form page holds them.
+class ApplyFormPageTest : public ::testing::Test {
+  protected:
+    ApplyFormPageTest() {
+        reset_design_document(*document, texts);
+        document->reader_working[reader::kReaderTypeBits] = reader::kType2D;
+        working = document->forms;
+    }
+
+    void apply() { apply_form_page(*document, working, marks); }
+    FormRecord& line_form() { return working[0]; }
+    const FormRecord& applied() const { return document->forms[0]; }
+
+    texts::ProgramTexts texts;
+    std::unique_ptr<DesignDocument> document = std::make_unique<DesignDocument>();
+    std::array<FormRecord, kFormCount> working{};
+    InputMarkStates marks{};
+};
+
+TEST_F(ApplyFormPageTest, UnusedLinesAreReset) {
+    FormRecord& form = line_form();
+    store_text(form.prompt[0], "Typed on a nil line");
+    form.max_length_low[0] = 40;
+    form.input_source[0] = 0;
+    form.data_type[1] = kTypeExtension;
+    store_text(form.prompt[1], "Ext");
+    form.max_length_low[1] = 40;
+    form.link[1] = 5;
+    form.fixed_length_high[1] = 2;
+    apply();
+    EXPECT_TRUE(std::all_of(applied().prompt[0].begin(), applied().prompt[0].end(),
+                            [](Byte b) { return b == 0; }));
+    EXPECT_EQ(applied().input_source[0], 3);
+    EXPECT_EQ(applied().max_length_low[0], 160);
+    EXPECT_EQ(applied().data_type[1], kTypeExtension);
+    EXPECT_EQ(applied().max_length_low[1], 40);
+    EXPECT_EQ(slot_text(applied().prompt[1]), "");
+    EXPECT_EQ(applied().link[1], 0);
+    EXPECT_EQ(applied().fixed_length_high[1], 2);
+    EXPECT_TRUE(document->modified);
+}
+
+TEST_F(ApplyFormPageTest, PropertiesFollowTheDataType) {
+    FormRecord& form = line_form();
+    form.lookup_file = 1;
+    const auto give_properties = [&form](std::size_t line, Byte type) {
+        form.data_type[line] = type;
+        form.fixed_length_on[line] = 1;
+        form.fixed_length_low[line] = 6;
+        form.prefix_on[line] = 1;
+        store_text(form.prefix[line], "AB");
+        form.suffix_on[line] = 1;
+        store_text(form.suffix[line], "\r");
+        form.initial_on[line] = 1;
+        store_text(form.initial_text[line], "init");
+        form.link[line] = 3;
+    };
+    give_properties(0, kTypeFixedData);
+    give_properties(1, kTypePrompt);
+    give_properties(2, kTypeLookup);
+    form.initial_on[2] = 0;  // "Save field data" off
+    marks[0][1] = true;
+    apply();
+    const FormRecord& done = applied();
+    // "fixed data" keeps its properties but not its link.
+    EXPECT_EQ(done.fixed_length_low[0], 6);
+    EXPECT_EQ(slot_text(done.prefix[0]), "AB");
+    EXPECT_EQ(done.suffix_on[0], 1);
+    EXPECT_EQ(done.link[0], 0);
+    EXPECT_EQ(done.extra_length[0], 6 + 2 + 1);
+    // "prompt" loses them and its link.
+    EXPECT_EQ(done.fixed_length_on[1], 0);
+    EXPECT_EQ(done.fixed_length_low[1], 0);
+    EXPECT_EQ(done.prefix_on[1], 0);
+    EXPECT_EQ(slot_text(done.prefix[1]), "");
+    EXPECT_EQ(done.suffix_on[1], 0);
+    EXPECT_TRUE(std::all_of(done.initial_text[1].begin(), done.initial_text[1].end(),
+                            [](Byte b) { return b == 0; }));
+    EXPECT_EQ(done.link[1], 0);
+    EXPECT_EQ(done.extra_length[1], 0);
+    EXPECT_FALSE(marks[0][1]);
+    // "lookup" without "Save field data" loses its fixed length, prefix and suffix.
+    EXPECT_EQ(done.fixed_length_on[2], 0);
+    EXPECT_EQ(done.prefix_on[2], 0);
+    EXPECT_EQ(done.suffix_on[2], 0);
+    EXPECT_EQ(done.link[2], 3);
+    // Step 1 works on the working copies, which then match the document up to normalisation.
+    EXPECT_EQ(working[0].fixed_length_on[2], 0);
+    EXPECT_EQ(working[0].link[0], 3);
+}
+
+TEST_F(ApplyFormPageTest, LastInputLineIsTheLastLineTakingInput) {
+    FormRecord& form = line_form();
+    for (std::size_t line = 0; line < 3; ++line) form.data_type[line] = kTypeText;
+    form.data_type[3] = kTypeCounter;
+    form.data_type[4] = kTypePause;
+    apply();
+    EXPECT_EQ(applied().last_input_line, 5);
+    working[0].data_type[4] = kTypeCounter;
+    apply();
+    EXPECT_EQ(applied().last_input_line, 3);
+    working[0] = document->forms[0];
+    for (std::size_t line = 0; line < kFormLines; ++line) working[0].data_type[line] = kTypeNil;
+    working[0].data_type[6] = kTypeImage;
+    apply();
+    EXPECT_EQ(applied().last_input_line, 0);
+    working[0].edit_file_path[6] = 1;
+    apply();
+    EXPECT_EQ(applied().last_input_line, 7);
+}
+
+TEST_F(ApplyFormPageTest, ImageLinesKeepWhatTheirFilePathNeeds) {
+    FormRecord& form = line_form();
+    for (std::size_t line : {0u, 1u, 2u}) {
+        form.data_type[line] = kTypeImage;
+        form.fixed_length_on[line] = 1;
+        form.fixed_length_low[line] = 200;
+        form.min_length[line] = 10;
+        form.max_length_low[line] = 50;
+        form.initial_on[line] = 1;
+        store_text(form.initial_text[line], "\\Images");
+        form.input_source[line] = 0;
+    }
+    form.edit_file_path[0] = 1;
+    form.save_file_path[0] = 1;
+    form.save_file_path[1] = 1;
+    apply();
+    const FormRecord& done = applied();
+    EXPECT_EQ(done.input_source[0], 1);
+    EXPECT_EQ(done.max_length_low[0], 50);
+    EXPECT_EQ(done.min_length[0], 10);
+    EXPECT_EQ(slot_text(done.initial_text[0]), "\\Images");
+    // "Save file path" alone keeps the fixed length but not the edit's lengths and path.
+    EXPECT_EQ(done.fixed_length_low[1], 200);
+    EXPECT_EQ(done.max_length_low[1], 160);
+    EXPECT_EQ(done.min_length[1], 0);
+    EXPECT_EQ(done.initial_on[1], 0);
+    EXPECT_EQ(slot_text(done.initial_text[1]), "");
+    EXPECT_EQ(done.extra_length[1], 200);
+    // Neither: no fixed length either.
+    EXPECT_EQ(done.fixed_length_on[2], 0);
+    EXPECT_EQ(done.fixed_length_low[2], 0);
+    EXPECT_EQ(done.extra_length[2], 0);
+}
+
+TEST_F(ApplyFormPageTest, TwoDLinesNeedThe2DReader) {
+    FormRecord& form = line_form();
+    form.data_type[0] = kTypeLargeData;
+    store_split_length(1000, form.max_length_high[0], form.max_length_low[0]);
+    form.partial_start_high[0] = 7;  // start 1120, beyond the line
+    form.input_source[0] = 1;
+    form.auto_enter[0] = 2;
+    form.data_type[1] = kTypeReadFrom2D;
+    form.partial_start_high[1] = 9;
+    form.auto_enter[1] = 1;
+    apply();
+    const FormRecord& done = applied();
+    EXPECT_EQ(done.input_source[0], 0);
+    EXPECT_EQ(done.auto_enter[0], 1);
+    EXPECT_EQ(split_length(done.partial_start_high[0], done.partial_start_low[0]), 1000);
+    EXPECT_EQ(done.input_source[1], 1);
+    EXPECT_EQ(done.partial_on[1], 1);
+    EXPECT_EQ(done.auto_enter[1], 0);
+    EXPECT_EQ(done.partial_start_high[1], 1000 / 160);
+    EXPECT_EQ(done.partial_start_low[1], 1000 % 160);
+
+    document->reader_working[reader::kReaderTypeBits] = reader::kType1D;
+    store_text(working[0].prompt[0], "Data");
+    apply();
+    EXPECT_EQ(applied().data_type[0], kTypeNil);
+    EXPECT_EQ(applied().data_type[1], kTypeNil);
+    EXPECT_EQ(slot_text(applied().prompt[0]), "");
+    EXPECT_EQ(applied().max_length_low[0], 160);
+    EXPECT_EQ(applied().max_length_high[0], 0);
+    EXPECT_EQ(applied().last_input_line, 0);
+}
+
+TEST_F(ApplyFormPageTest, LengthsAreClipped) {
+    FormRecord& form = line_form();
+    form.data_type[0] = kTypeText;
+    form.min_length[0] = 200;
+    form.max_length_low[0] = 150;
+    form.data_type[1] = kTypeLargeData;
+    form.min_length[1] = 200;
+    store_split_length(1000, form.max_length_high[1], form.max_length_low[1]);
+    form.data_type[2] = kTypeLargeData;
+    form.max_length_high[2] = 13;
+    form.max_length_low[2] = 100;
+    apply();
+    EXPECT_EQ(applied().min_length[0], 150);
+    EXPECT_EQ(applied().min_length[1], 160);
+    EXPECT_EQ(split_length(applied().max_length_high[2], applied().max_length_low[2]), 2048);
+}
+
+TEST_F(ApplyFormPageTest, FormFieldsAreDerived) {
+    FormRecord& first = working[0];
+    store_text(first.export_name, "Stock   ");
+    first.key_field = 2;
+    first.handover_field = 1;
+    FormRecord& second = working[1];
+    second.record_mode = 3;
+    second.key_field = 4;
+    std::fill(second.export_name.begin(), second.export_name.end(), Byte{'x'});  // no end mark
+    FormRecord& third = working[2];
+    third.export_rename = 0;
+    store_text(third.export_name, "Kept  ");
+    apply();
+    EXPECT_EQ(slot_text(document->forms[0].export_name), "Stock");
+    EXPECT_EQ(document->forms[0].export_name[5], 0);
+    EXPECT_EQ(document->forms[0].no_key_field, 0);
+    EXPECT_EQ(document->forms[0].key_field, 2);
+    EXPECT_EQ(document->forms[0].handover_field, 0);
+    EXPECT_EQ(slot_text(document->forms[1].export_name), std::string(20, 'x'));
+    EXPECT_EQ(document->forms[1].no_key_field, 0);
+    EXPECT_EQ(document->forms[1].key_field, 0);
+    EXPECT_EQ(slot_text(document->forms[2].export_name), "Kept  ");
+    EXPECT_EQ(document->forms[3].no_key_field, 1);
+}
+
+TEST_F(ApplyFormPageTest, LookupLinesTakeTheirFieldLength) {
+    FormRecord& form = line_form();
+    form.lookup_file = 2;
+    form.data_type[0] = kTypeLookup;
+    form.link[0] = 3;
+    document->lookups[1].field_length_low[3 - 1] = 30;
+    document->lookups[1].field_length_high[3 - 1] = 0;
+    apply();
+    EXPECT_EQ(applied().max_length_low[0], 30);
+}
+
+}  // namespace
+}  // namespace tc

@@ -1,0 +1,327 @@
+#include "forms/form_page.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "forms/form_page_test_support.h"
+#include "resources/form_dialog_layouts.h"
+
+namespace tc::test {
+namespace {
+
+using namespace page_ids;
+
+constexpr int kLargeDataItem = 16;
+
+TEST_F(FormPageTest, BooleanRowShowsZeroAnd160ButStoresOneAndOne) {
+    run_page([&](ui::PropertySheet& sheet, FormPage& page) {
+        // A new design's rows are "nil": everything but the data type list is off.
+        EXPECT_FALSE(page.enabled(prompt_edit(0)));
+        EXPECT_FALSE(page.enabled(more_button(0)));
+        choose_type(page, 0, kTypeBoolean);
+        const FormRecord& form = page.working_forms()[0];
+        EXPECT_EQ(form.data_type[0], kTypeBoolean);
+        EXPECT_EQ(page.text(min_length_edit(0)), "0");
+        EXPECT_EQ(page.text(max_length_edit(0)), "160");
+        EXPECT_FALSE(page.enabled(min_length_edit(0)));
+        EXPECT_FALSE(page.enabled(max_length_edit(0)));
+        EXPECT_EQ(form.min_length[0], 1);
+        EXPECT_EQ(form.max_length_low[0], 1);
+        EXPECT_EQ(form.max_length_high[0], 0);
+        EXPECT_TRUE(page.enabled(prompt_edit(0)));
+        EXPECT_TRUE(page.enabled(input_source_list(0)));
+        EXPECT_TRUE(page.enabled(link_list(0)));
+        EXPECT_TRUE(page.enabled(more_button(0)));
+        sheet.user_presses_ok();
+    });
+    EXPECT_EQ(document->forms[0].min_length[0], 1);
+    EXPECT_EQ(document->forms[0].max_length_low[0], 1);
+}
+
+TEST_F(FormPageTest, LengthEditsAreCorrectedInPlace) {
+    use_2d_reader();
+    run_page([&](ui::PropertySheet&, FormPage& page) {
+        const FormRecord& form = page.working_forms()[0];
+        choose_type(page, 0, kTypeText);
+        page.user_types(max_length_edit(0), "500");
+        EXPECT_EQ(page.text(max_length_edit(0)), "160");
+        EXPECT_EQ(form.max_length_low[0], 160);
+        EXPECT_EQ(form.max_length_high[0], 0);
+        page.user_types(max_length_edit(0), "040");
+        EXPECT_EQ(page.text(max_length_edit(0)), "40");
+        EXPECT_EQ(form.max_length_low[0], 40);
+
+        page.user_types(min_length_edit(0), "007");
+        EXPECT_EQ(page.text(min_length_edit(0)), "7");
+        EXPECT_EQ(form.min_length[0], 7);
+        page.user_types(min_length_edit(0), "");
+        EXPECT_EQ(page.text(min_length_edit(0)), "0");
+        EXPECT_EQ(form.min_length[0], 0);
+        page.user_types(min_length_edit(0), "200");
+        EXPECT_EQ(page.text(min_length_edit(0)), "160");
+        EXPECT_EQ(form.min_length[0], 160);
+
+        // "large data" lengths go up to 2048, stored as multiples of 160 and a remainder.
+        choose_type(page, 1, kLargeDataItem);
+        ASSERT_EQ(form.data_type[1], kTypeLargeData);
+        page.user_types(max_length_edit(1), "500");
+        EXPECT_EQ(page.text(max_length_edit(1)), "500");
+        EXPECT_EQ(form.max_length_high[1], 500 / 160);
+        EXPECT_EQ(form.max_length_low[1], 500 % 160);
+        page.user_types(max_length_edit(1), "3000");
+        EXPECT_EQ(page.text(max_length_edit(1)), "2048");
+        EXPECT_EQ(form.max_length_high[1], 12);
+        EXPECT_EQ(form.max_length_low[1], 128);
+
+        page.user_types(prompt_edit(0), std::string(40, 'p'));
+        EXPECT_EQ(slot_text(form.prompt[0]), std::string(30, 'p'));
+    });
+}
+
+TEST_F(FormPageTest, InputSourceListFollowsTheRfidFlag) {
+    document->forms[0].data_type[0] = kTypeText;
+    document->forms[0].input_source[0] = 2;
+    document->forms[0].data_type[1] = kTypeText;
+    document->forms[0].input_source[1] = 0;
+    document->forms[4].input_source[13] = 2;
+    run_page([&](ui::PropertySheet&, FormPage& page) {
+        EXPECT_EQ(page.items(input_source_list(0)),
+                  (std::vector<std::string>{"reader", "keypad", "all"}));
+        EXPECT_EQ(page.selection(input_source_list(0)), 2);  // a stored RFID shows as "all"
+        page.user_chooses(input_source_list(0), 2);
+        EXPECT_EQ(page.working_forms()[0].input_source[0], 3);
+        page.user_chooses(input_source_list(0), 1);
+        EXPECT_EQ(page.working_forms()[0].input_source[0], 1);
+    });
+
+    document->reader[reader::kRfidReader] = 1;
+    run_page([&](ui::PropertySheet&, FormPage& page) {
+        EXPECT_EQ(page.items(input_source_list(0)),
+                  (std::vector<std::string>{"reader", "keypad", "RFID", "all"}));
+        EXPECT_EQ(page.selection(input_source_list(0)), 2);
+        page.rfid_switched(false);
+        EXPECT_EQ(page.working_forms()[0].input_source[0], 3);
+        EXPECT_EQ(page.working_forms()[0].input_source[1], 0);
+        EXPECT_EQ(page.working_forms()[4].input_source[13], 3);
+        EXPECT_EQ(page.items(input_source_list(0)).size(), 3u);
+        EXPECT_EQ(page.selection(input_source_list(0)), 2);
+        EXPECT_EQ(page.selection(input_source_list(1)), 0);
+        page.rfid_switched(true);
+        EXPECT_EQ(page.items(input_source_list(0)).size(), 4u);
+        EXPECT_EQ(page.selection(input_source_list(0)), 3);
+    });
+}
+
+TEST_F(FormPageTest, LinkColumnFollowsTheLookupFile) {
+    FormRecord& stored = document->forms[0];
+    stored.data_type[0] = kTypeText;
+    stored.data_type[1] = kTypeInteger;
+    stored.link[0] = 13;  // "set v 1"
+    run_page([&](ui::PropertySheet&, FormPage& page) {
+        EXPECT_EQ(page.text(kLinkHeading), "Variables");
+        const std::vector<std::string>& variables = page.items(link_list(0));
+        ASSERT_EQ(variables.size(), 37u);
+        EXPECT_EQ(variables[0], "nil");
+        EXPECT_EQ(variables[1], "get v 1");
+        EXPECT_EQ(variables[13], "set v 1");
+        EXPECT_EQ(variables[36], "get & set v 12");
+        EXPECT_EQ(page.selection(link_list(0)), 13);
+
+        page.user_chooses(kLookupList, 1);
+        EXPECT_EQ(page.working_forms()[0].lookup_file, 1);
+        EXPECT_EQ(page.text(kLinkHeading), "Lookup");
+        // A text row offers the fields; a link beyond them folds onto field 1-12.
+        const std::vector<std::string>& fields = page.items(link_list(0));
+        ASSERT_EQ(fields.size(), 13u);
+        EXPECT_EQ(fields[12], "field 12");
+        EXPECT_EQ(page.working_forms()[0].link[0], 1);
+        const std::vector<std::string>& signed_fields = page.items(link_list(1));
+        ASSERT_EQ(signed_fields.size(), 37u);
+        EXPECT_EQ(signed_fields[13], "-field 1");
+        EXPECT_EQ(signed_fields[25], "+field 1");
+
+        page.user_chooses(link_list(1), 25);
+        EXPECT_EQ(page.working_forms()[0].link[1], 25);
+        page.user_chooses(kLookupList, 0);
+        EXPECT_EQ(page.text(kLinkHeading), "Variables");
+    });
+
+    stored.lookup_file = 2;
+    stored.link[0] = 30;
+    stored.link[2] = 24;
+    stored.data_type[2] = kTypeText;
+    run_page([&](ui::PropertySheet&, FormPage& page) {
+        EXPECT_EQ(page.working_forms()[0].link[0], 30 % 12);
+        EXPECT_EQ(page.working_forms()[0].link[2], 12);  // 24 modulo 12 is 0, taken as 12
+        EXPECT_EQ(page.selection(link_list(2)), 12);
+    });
+}
+
+TEST_F(FormPageTest, LargeDataAndReadFrom2DKeepEachOtherCompany) {
+    use_2d_reader();
+    for (int line : {3, 5}) document->forms[0].data_type[line] = kTypeText;
+    run_page([&](ui::PropertySheet&, FormPage& page) {
+        const FormRecord& form = page.working_forms()[0];
+        // The lists offer the 2D types when they are opened.
+        EXPECT_EQ(page.items(data_type_list(3)).size(), 16u);
+        page.user_opens_dropdown(data_type_list(3));
+        ASSERT_EQ(page.items(data_type_list(3)).size(), 17u);
+        EXPECT_EQ(page.items(data_type_list(3))[16], "large data");
+        page.user_chooses(data_type_list(3), kLargeDataItem);
+        EXPECT_EQ(form.data_type[3], kTypeLargeData);
+        EXPECT_EQ(form.input_source[3], 0);
+        EXPECT_EQ(form.partial_on[3], 1);
+        EXPECT_EQ(form.partial_start_low[3], 1);
+        EXPECT_FALSE(page.enabled(input_source_list(3)));
+
+        page.user_opens_dropdown(data_type_list(5));
+        ASSERT_EQ(page.items(data_type_list(5)).size(), 17u);
+        EXPECT_EQ(page.items(data_type_list(5))[16], "read from 2D");
+        page.user_chooses(data_type_list(5), kLargeDataItem);
+        EXPECT_EQ(form.data_type[5], kTypeReadFrom2D);
+        EXPECT_EQ(form.input_source[5], 1);
+        EXPECT_EQ(page.selection(data_type_list(5)), kLargeDataItem);
+
+        page.user_types(max_length_edit(3), "1000");
+        EXPECT_EQ(form.max_length_high[3], 6);
+
+        // Without a "large data" row no "read from 2D" row stays, nor a length above 160.
+        choose_type(page, 3, kTypeText);
+        EXPECT_EQ(form.data_type[3], kTypeText);
+        EXPECT_EQ(form.data_type[5], kTypeNil);
+        EXPECT_EQ(page.selection(data_type_list(5)), 0);
+        EXPECT_EQ(page.text(max_length_edit(3)), "160");
+        EXPECT_EQ(form.max_length_high[3], 0);
+        EXPECT_EQ(form.max_length_low[3], 160);
+        page.user_opens_dropdown(data_type_list(5));
+        EXPECT_EQ(page.items(data_type_list(5))[16], "large data");
+    });
+}
+
+TEST_F(FormPageTest, WithoutThe2DReaderTheTwoDTypesAreGone) {
+    document->reader_working[reader::kReaderTypeBits] = reader::kType1D;
+    document->forms[0].data_type[2] = kTypeLargeData;
+    document->forms[0].prompt[2][0] = 'P';
+    document->forms[0].fixed_length_on[2] = 1;
+    run_page([&](ui::PropertySheet&, FormPage& page) {
+        const FormRecord& form = page.working_forms()[0];
+        EXPECT_EQ(form.data_type[2], kTypeNil);
+        EXPECT_EQ(form.fixed_length_on[2], 0);
+        EXPECT_EQ(page.items(data_type_list(2)).size(), 16u);
+        EXPECT_EQ(page.selection(data_type_list(2)), 0);
+        page.user_opens_dropdown(data_type_list(4));
+        EXPECT_EQ(page.items(data_type_list(4)).size(), 16u);
+    });
+}
+
+TEST_F(FormPageTest, ChoosingATypeResetsThePropertiesItCannotKeep) {
+    FormRecord& stored = document->forms[0];
+    stored.data_type[0] = kTypeText;
+    stored.fixed_length_on[0] = 1;
+    stored.fixed_length_low[0] = 8;
+    stored.check_digit[0] = 3;
+    run_page([&](ui::PropertySheet&, FormPage& page) {
+        const FormRecord& form = page.working_forms()[0];
+        choose_type(page, 0, kTypeText);  // the same type again
+        EXPECT_EQ(form.fixed_length_on[0], 1);
+        choose_type(page, 0, kTypeInteger);  // 1-7 after 1-6 keeps them
+        EXPECT_EQ(form.fixed_length_low[0], 8);
+        EXPECT_EQ(form.check_digit[0], 3);
+        choose_type(page, 0, kTypePrompt);  // above 7 after 2 resets them
+        EXPECT_EQ(form.fixed_length_on[0], 0);
+        EXPECT_EQ(form.fixed_length_low[0], 0);
+        EXPECT_EQ(form.check_digit[0], 0);
+        EXPECT_EQ(form.partial_length[0], 20);
+        EXPECT_EQ(form.auto_enter[0], 1);
+        EXPECT_FALSE(page.enabled(more_button(0)));
+        EXPECT_FALSE(page.enabled(link_list(0)));
+        EXPECT_EQ(form.input_source[0], 3);
+    });
+}
+
+TEST_F(FormPageTest, FormListRecordModeAndResetActOnTheCurrentForm) {
+    store_text(document->forms[1].prompt[0], "Name");
+    document->forms[1].data_type[0] = kTypeText;
+    document->forms[1].max_length_low[0] = 20;
+    document->forms[1].esc_target = 22;
+    run_page([&](ui::PropertySheet& sheet, FormPage& page) {
+        EXPECT_EQ(page.items(kFormList)[0], "form  1");
+        EXPECT_EQ(page.items(kEscList).size(), 31u);
+        EXPECT_EQ(page.items(kEscList)[21], "menu  1");
+        EXPECT_EQ(page.items(kKeyFieldList)[12], "line 12");
+        page.user_chooses(kFormList, 1);
+        EXPECT_EQ(page.current_form(), 1u);
+        EXPECT_EQ(page.text(prompt_edit(0)), "Name");
+        EXPECT_EQ(page.text(max_length_edit(0)), "20");
+        EXPECT_EQ(page.selection(kEscList), 22);
+
+        page.user_chooses(kRecordList, 1);
+        EXPECT_FALSE(page.enabled(kKeyFieldList));
+        EXPECT_FALSE(page.enabled(kAdvancedButton));
+        page.user_chooses(kRecordList, 2);
+        EXPECT_TRUE(page.enabled(kKeyFieldList));
+        EXPECT_TRUE(page.enabled(kAdvancedButton));
+        page.user_chooses(kKeyFieldList, 4);
+        EXPECT_EQ(page.working_forms()[1].key_field, 4);
+
+        page.user_clicks(kResetButton);
+        FormRecord fresh = page.working_forms()[1];
+        reset_form(fresh, 1, *texts);
+        // Showing the reset Form sets the input source of its "nil" rows to "all".
+        for (std::size_t line = 0; line < kShownLines; ++line) fresh.input_source[line] = 3;
+        EXPECT_EQ(bytes_of(page.working_forms()[1]), bytes_of(fresh));
+        EXPECT_EQ(page.text(prompt_edit(0)), "");
+        sheet.user_presses_ok();
+    });
+    EXPECT_TRUE(document->modified);
+}
+
+TEST_F(FormPageTest, MoreOpensTheDialogOfTheRowsType) {
+    document->forms[0].data_type[0] = kTypeText;
+    document->forms[0].data_type[1] = kTypeLookup;
+    document->forms[0].data_type[2] = kTypeImage;
+    run_page([&](ui::PropertySheet&, FormPage& page) {
+        for (int row : {0, 1, 2}) page.user_clicks(more_button(row));
+        EXPECT_EQ(page.current_line(), 2u);
+    });
+    EXPECT_EQ(host.dialogs_shown(),
+              (std::vector<std::string>{"FORMPROPERTIESDLG", "LOOKUPPROPERTIESDLG",
+                                        "IMAGEPROPERTIESDLG"}));
+}
+
+TEST_F(FormPageTest, CancelledSheetLeavesTheDocument) {
+    const std::vector<Byte> before = bytes_of(document->forms[0]);
+    run_page([&](ui::PropertySheet& sheet, FormPage& page) {
+        choose_type(page, 0, kTypeText);
+        page.user_types(prompt_edit(0), "Item");
+        sheet.user_presses_cancel();
+    });
+    EXPECT_EQ(bytes_of(document->forms[0]), before);
+    EXPECT_FALSE(document->modified);
+
+    run_page([&](ui::PropertySheet& sheet, FormPage& page) {
+        choose_type(page, 0, kTypeText);
+        page.user_types(prompt_edit(0), "Item");
+        sheet.user_presses_ok();
+    });
+    EXPECT_EQ(slot_text(document->forms[0].prompt[0]), "Item");
+    EXPECT_EQ(document->forms[0].last_input_line, 1);
+    EXPECT_TRUE(document->modified);
+}
+
+TEST_F(FormPageTest, LanguageTextsReplaceTheCaptions) {
+    texts->read_language_entries("Deutsch\r\n101=Kennung :\r\n117=Variablen\r\n118=Mehr\r\n");
+    texts->set_language_active(true);
+    run_page([&](ui::PropertySheet&, FormPage& page) {
+        EXPECT_EQ(page.text(kIdLabel), "Kennung :");
+        EXPECT_EQ(page.text(kLinkHeading), "Variablen");
+        EXPECT_EQ(page.text(kPropertiesHeading), "Mehr");
+        EXPECT_EQ(page.text(kKeyFieldLabel), "");  // the language leaves it out
+        page.user_chooses(kLookupList, 1);
+        EXPECT_EQ(page.text(kLinkHeading), "");
+    });
+}
+
+}  // namespace
+}  // namespace tc::test
