@@ -78,7 +78,7 @@ std::string filter_initial_text(Byte type, std::string_view text) {
         case kTypeBoolean: {
             constexpr std::string_view kBooleans = "10TFtfYNyn";
             if (!text.empty() && kBooleans.find(text.front()) != std::string_view::npos) {
-                kept = text.substr(0, 1);
+                kept.push_back(text.front());
             }
             return kept;
         }
