@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstddef>
 
+#include "forms/record_fields.h"
 #include "texts/text_slot.h"
 
 namespace tc {
@@ -13,12 +14,6 @@ constexpr Byte kRecordSave = 0;
 constexpr Byte kRecordSaveAndUpdate = 2;
 constexpr Byte kRecordPassDown = 3;
 
-constexpr Byte kStampTop = 1;
-constexpr Byte kStampBottom = 2;
-
-constexpr unsigned kNoKeyFieldLength = 8;
-constexpr unsigned kHandoverFieldLength = 160;
-constexpr unsigned kStampLength = 20;
 // What the reader settings' extra-length switch adds to a line's fixed length, prefix and suffix.
 constexpr unsigned kSwitchedExtraLength = 2;
 
@@ -90,49 +85,19 @@ void refresh_extra_lengths(FormRecord& form) {
     }
 }
 
-bool is_saved_line(const FormRecord& form, std::size_t line) {
-    switch (form.data_type[line]) {
-        case kTypeNil:
-        case kTypePrompt:
-        case kTypeCounter:
-        case kTypePassDown:
-        case kTypeExtension:
-        case kTypePause:
-            return false;
-        case kTypeLookup:
-            return form.initial_on[line] != 0;
-        case kTypeImage:
-            return form.save_file_path[line] != 0;
-        default:
-            return true;
-    }
-}
-
 struct RecordFigures {
     unsigned count = 0;
     unsigned length = 0;
     unsigned key_position = 0;
-
-    void add_field(unsigned field_length, bool before_key) {
-        ++count;
-        length += field_length;
-        if (before_key) ++key_position;
-    }
 };
 
-// The fields in their order in the saved record. A line adds only the low byte of its maximum
-// length (not the multiples of 160 of a large-data line).
 RecordFigures count_record_fields(const FormRecord& form) {
-    const bool has_key_field = form.no_key_field == 0;
     RecordFigures figures;
-    if (form.no_key_field == 1) figures.add_field(kNoKeyFieldLength, true);
-    if (form.handover_field == 1) figures.add_field(kHandoverFieldLength, has_key_field);
-    if (form.stamp_position == kStampTop) figures.add_field(kStampLength, has_key_field);
-    for (std::size_t line = 0; line < kFormLines; ++line) {
-        if (!is_saved_line(form, line)) continue;
-        figures.add_field(form.max_length_low[line], has_key_field && line + 1 <= form.key_field);
+    for (const RecordField& field : saved_record_fields(form)) {
+        ++figures.count;
+        figures.length += field.length;
+        if (field.up_to_key) ++figures.key_position;
     }
-    if (form.stamp_position == kStampBottom) figures.add_field(kStampLength, false);
     return figures;
 }
 
@@ -152,8 +117,7 @@ void derive_record_figures(std::span<FormRecord, kFormCount> forms,
         RecordFigures figures;
         if (form.record_mode == kRecordPassDown) {
             hand_over_to_next_form(forms, form);
-        } else if (form.last_input_line > 0 &&
-                   (form.record_mode == kRecordSave || form.record_mode == kRecordSaveAndUpdate)) {
+        } else if (saves_counted_record(form)) {
             if (refreshes_extra_lengths) refresh_extra_lengths(form);
             figures = count_record_fields(form);
         }

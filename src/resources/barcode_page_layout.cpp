@@ -9,9 +9,12 @@ using namespace page_controls;
 using namespace barcode_page_ids;
 using ui::Rect;
 
-// The settings group has three columns of a label and its control, five rows high; the scanning
-// controls of the three modes share its second and third column and are shown one mode at a time.
-constexpr int kRowTop[] = {108, 134, 160, 186, 212};
+// The settings group has three columns of a label and its control, five rows high. The good-read
+// column is shown in every mode; the scanning controls of the three modes share the other two
+// columns and are shown one mode at a time. The 2D reader has the most controls: its lists are
+// narrower, so that its third column fits, and its two widest rows ("Same Barcode Time-out:" and
+// "Transmit Code ID :") take row 4, which no other control uses.
+constexpr int kRowTop[] = {102, 128, 154, 180, 206};
 constexpr int kLabelDrop = 3;  // a label sits a little lower than the control beside it
 
 struct Column {
@@ -20,11 +23,17 @@ struct Column {
     int control_x;
     int control_width;
 };
-constexpr Column kGoodReadColumn{16, 132, 150, 90};
-constexpr Column kScanColumn{250, 116, 368, 104};
-constexpr Column kMoreScanColumn{478, 124, 604, 104};
+constexpr Column kGoodReadColumn{16, 142, 160, 98};
+constexpr Column kScanColumn{264, 120, 386, 120};
+constexpr Column kScan2DColumn{264, 120, 386, 96};
+constexpr Column kCodeIdColumn{264, 120, 386, 180};
+constexpr Column kMoreScanColumn{490, 110, 602, 96};
 constexpr int kEditWidth = 36;
 constexpr int kUnitGap = 4;
+constexpr int kUnitWidth = 56;
+// The 1D reader's two check boxes stand right of its lists, which are wider than the 2D lists.
+constexpr int kCheckX = 516;
+constexpr int kCheckWidth = 188;
 
 ui::ControlTemplate row_label(int id, ui::Caption caption, const Column& column, int row) {
     return label(id, caption,
@@ -38,10 +47,10 @@ ui::ControlTemplate row_edit(int id, const Column& column, int row, int digits) 
 }
 ui::ControlTemplate row_unit(int id, ui::Caption caption, const Column& column, int row) {
     const int x = column.control_x + kEditWidth + kUnitGap;
-    return label(id, caption, Rect{x, kRowTop[row] + kLabelDrop, 64, 18});
+    return label(id, caption, Rect{x, kRowTop[row] + kLabelDrop, kUnitWidth, 18});
 }
-ui::ControlTemplate row_check(int id, ui::Caption caption, const Column& column, int row) {
-    return check_box(id, caption, Rect{column.label_x, kRowTop[row], 220, 20});
+ui::ControlTemplate row_check(int id, ui::Caption caption, int row) {
+    return check_box(id, caption, Rect{kCheckX, kRowTop[row], kCheckWidth, 20});
 }
 
 // The symbology slots: three columns of nine, numbered down the columns.
@@ -53,19 +62,19 @@ constexpr int kSlotPitch = 23;
 ui::DialogTemplate build_barcode_page() {
     ui::DialogTemplate layout{"BARCODEDLG", text(6), kWidePageWidth, kPageHeight, {}};
     layout.controls = {
-        group_box(kReaderGroup, text(321), Rect{8, 4, 400, 80}),
+        group_box(kReaderGroup, text(321), Rect{8, 4, 412, 76}),
         label(kReaderLabel, text(322), Rect{20, 27, 110, 18}),
-        drop_down(kReaderList, Rect{134, 23, 170, 24}),
-        button(kResetButton, text(325), Rect{314, 22, 84, 26}),
+        drop_down(kReaderList, Rect{134, 23, 186, 24}),
+        button(kResetButton, text(325), Rect{328, 22, 84, 26}),
         check_box(kRfidCheck, text(323), Rect{20, 54, 110, 20}),
         button(kRfidMore, text(324), Rect{134, 52, 64, 24}),
 
-        button(kPostalButton, text(552), Rect{420, 12, 140, 26}),
-        button(kCompositeButton, text(553), Rect{568, 12, 140, 26}),
-        button(kSymbologiesButton, text(554), Rect{420, 46, 140, 26}),
-        button(kMacroPdfButton, text(555), Rect{568, 46, 140, 26}),
+        button(kPostalButton, text(552), Rect{430, 12, 136, 26}),
+        button(kCompositeButton, text(553), Rect{574, 12, 136, 26}),
+        button(kSymbologiesButton, text(554), Rect{430, 46, 136, 26}),
+        button(kMacroPdfButton, text(555), Rect{574, 46, 136, 26}),
 
-        group_box(kSettingsGroup, text(326), Rect{8, 88, 704, 146}),
+        group_box(kSettingsGroup, text(326), Rect{8, 84, 704, 152}),
         row_label(kGoodReadLabel, text(327), kGoodReadColumn, 0),
         row_list(kGoodReadList, kGoodReadColumn, 0),
         row_label(kLedLabel, text(330), kGoodReadColumn, 1),
@@ -84,27 +93,27 @@ ui::DialogTemplate build_barcode_page() {
         row_label(kTimeOutLabel, text(353), kScanColumn, 2),
         row_edit(kTimeOutEdit, kScanColumn, 2, 3),
         row_unit(kTimeOutUnit, text(354), kScanColumn, 2),
-        row_check(kNegativeCheck, text(355), kMoreScanColumn, 0),
-        row_check(kGtinCheck, text(356), kMoreScanColumn, 1),
+        row_check(kNegativeCheck, text(355), 0),
+        row_check(kGtinCheck, text(356), 1),
 
-        row_label(kIlluminationLabel, text(511), kScanColumn, 0),
-        row_list(kIlluminationList, kScanColumn, 0),
-        row_label(kAimingLabel, text(512), kScanColumn, 1),
-        row_list(kAimingList, kScanColumn, 1),
-        row_label(kDecodeTimeOutLabel, text(513), kScanColumn, 2),
-        row_edit(kDecodeTimeOutEdit, kScanColumn, 2, 2),
-        row_unit(kDecodeTimeOutUnit, text(514), kScanColumn, 2),
-        row_label(kScanMode2DLabel, text(515), kScanColumn, 3),
-        row_list(kScanMode2DList, kScanColumn, 3),
-        row_label(kSameBarcodeLabel, literal("Same Barcode Time-out:"), kMoreScanColumn, 0),
-        row_edit(kSameBarcodeEdit, kMoreScanColumn, 0, 2),
-        row_unit(kSameBarcodeUnit, literal("x 0.1 sec"), kMoreScanColumn, 0),
-        row_label(kRedundancyLevelLabel, literal("Redundancy level :"), kMoreScanColumn, 1),
-        row_list(kRedundancyLevelList, kMoreScanColumn, 1),
-        row_label(kSecurityLabel, text(520), kMoreScanColumn, 2),
-        row_list(kSecurityList, kMoreScanColumn, 2),
-        row_label(kCodeIdLabel, literal("Transmit Code ID :"), kMoreScanColumn, 3),
-        row_list(kCodeIdList, kMoreScanColumn, 3),
+        row_label(kIlluminationLabel, text(511), kScan2DColumn, 0),
+        row_list(kIlluminationList, kScan2DColumn, 0),
+        row_label(kAimingLabel, text(512), kScan2DColumn, 1),
+        row_list(kAimingList, kScan2DColumn, 1),
+        row_label(kDecodeTimeOutLabel, text(513), kScan2DColumn, 2),
+        row_edit(kDecodeTimeOutEdit, kScan2DColumn, 2, 2),
+        row_unit(kDecodeTimeOutUnit, text(514), kScan2DColumn, 2),
+        row_label(kScanMode2DLabel, text(515), kScan2DColumn, 3),
+        row_list(kScanMode2DList, kScan2DColumn, 3),
+        row_label(kSameBarcodeLabel, literal("Same Barcode Time-out:"), kGoodReadColumn, 4),
+        row_edit(kSameBarcodeEdit, kGoodReadColumn, 4, 2),
+        row_unit(kSameBarcodeUnit, literal("x 0.1 sec"), kGoodReadColumn, 4),
+        row_label(kCodeIdLabel, literal("Transmit Code ID :"), kCodeIdColumn, 4),
+        row_list(kCodeIdList, kCodeIdColumn, 4),
+        row_label(kRedundancyLevelLabel, literal("Redundancy level :"), kMoreScanColumn, 0),
+        row_list(kRedundancyLevelList, kMoreScanColumn, 0),
+        row_label(kSecurityLabel, text(520), kMoreScanColumn, 1),
+        row_list(kSecurityList, kMoreScanColumn, 1),
 
         row_label(kElrTimeOutLabel, text(433), kScanColumn, 0),
         row_edit(kElrTimeOutEdit, kScanColumn, 0, 2),

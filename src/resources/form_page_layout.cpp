@@ -33,8 +33,8 @@ struct GridColumn {
 };
 constexpr GridColumn kLineColumn{kLineHeading, 110, 16, 32};
 constexpr GridColumn kDataTypeColumn{kDataTypeHeading, 111, 52, 116};
-constexpr GridColumn kPromptColumn{kPromptHeading, 112, 172, 120};
-constexpr GridColumn kInputSourceColumn{kInputSourceHeading, 113, 296, 88};
+constexpr GridColumn kPromptColumn{kPromptHeading, 112, 172, 112};
+constexpr GridColumn kInputSourceColumn{kInputSourceHeading, 113, 288, 96};
 constexpr GridColumn kMinLengthColumn{kMinLengthHeading, 114, 388, 60};
 constexpr GridColumn kMaxLengthColumn{kMaxLengthHeading, 115, 452, 60};
 constexpr GridColumn kLinkColumn{kLinkHeading, 116, 516, 132};

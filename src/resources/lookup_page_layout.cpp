@@ -21,7 +21,7 @@ ui::DialogTemplate build_lookup_page() {
         label(P::kIdLabel, text(281), Rect{16, 19, 40, 18}),
         drop_down(P::kLookupList, Rect{60, 16, 150, 24}),
         label(P::kFieldCountLabel, text(282), Rect{226, 19, 130, 18}),
-        drop_down(P::kFieldCountList, Rect{360, 16, 64, 24}),
+        drop_down(P::kFieldCountList, Rect{360, 16, 76, 24}),
         button(P::kResetButton, text(292), Rect{536, 15, 88, 26}),
 
         group_box(P::kFieldPropertyGroup, text(283), Rect{16, 48, 236, 84}),

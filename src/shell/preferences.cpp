@@ -36,8 +36,8 @@ bool flag_from(std::string_view piece) {
 
 }  // namespace
 
-std::filesystem::path ini_path(const std::filesystem::path& program_dir) {
-    return program_dir / "TC7350.ini";
+std::filesystem::path ini_path(const std::filesystem::path& folder) {
+    return folder / "TC7350.ini";
 }
 
 Preferences parse_ini(std::string_view contents,
@@ -73,19 +73,19 @@ std::string format_ini(const Preferences& prefs) {
     return text;
 }
 
-bool read_ini_file(const std::filesystem::path& program_dir, Preferences& prefs) {
+bool read_ini_file(const std::filesystem::path& folder, Preferences& prefs) {
     prefs = Preferences{};
-    const std::optional<std::vector<Byte>> contents = read_whole_file(ini_path(program_dir));
+    const std::optional<std::vector<Byte>> contents = read_whole_file(ini_path(folder));
     if (!contents || contents->empty()) return false;
     const std::string_view text(reinterpret_cast<const char*>(contents->data()), contents->size());
     prefs = parse_ini(text, [](const std::string& path) { return is_readable_file(path); });
     return true;
 }
 
-bool write_ini_file(const std::filesystem::path& program_dir, const Preferences& prefs) {
+bool write_ini_file(const std::filesystem::path& folder, const Preferences& prefs) {
     const std::string text = format_ini(prefs);
     return write_file_atomically(
-        ini_path(program_dir), std::span(reinterpret_cast<const Byte*>(text.data()), text.size()));
+        ini_path(folder), std::span(reinterpret_cast<const Byte*>(text.data()), text.size()));
 }
 
 void update_recent_files(Preferences& prefs, const std::string& path) {

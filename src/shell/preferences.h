@@ -12,7 +12,8 @@ inline constexpr std::size_t kMaxRecentFiles = 4;
 inline constexpr std::string_view kUnknownLastFile = "Unknow";
 inline constexpr std::string_view kDefaultLanguage = "0";
 
-// The four preferences and the recent-file list, kept in TC7350.ini in the program directory.
+// The four preferences and the recent-file list, kept in TC7350.ini in the settings folder (the
+// program directory, or the user's configuration folder when that cannot be written).
 struct Preferences {
     std::string last_file{kUnknownLastFile};
     bool auto_preload = false;
@@ -21,7 +22,7 @@ struct Preferences {
     std::vector<std::string> recent_files;  // most recent first, at most 4
 };
 
-std::filesystem::path ini_path(const std::filesystem::path& program_dir);
+std::filesystem::path ini_path(const std::filesystem::path& folder);
 
 // Parses the INI file's contents (lines ended by a carriage return; empty pieces are skipped).
 // Recent paths are kept only when `file_exists` says the file can be opened.
@@ -32,10 +33,10 @@ Preferences parse_ini(std::string_view contents,
 std::string format_ini(const Preferences& prefs);
 
 // Reads the INI file; missing or empty gives the defaults. Returns whether any byte was read.
-bool read_ini_file(const std::filesystem::path& program_dir, Preferences& prefs);
+bool read_ini_file(const std::filesystem::path& folder, Preferences& prefs);
 
 // Writes the INI file whole; false when it cannot be written.
-bool write_ini_file(const std::filesystem::path& program_dir, const Preferences& prefs);
+bool write_ini_file(const std::filesystem::path& folder, const Preferences& prefs);
 
 // Puts `path` at the head of the recent-file list (moving it when present, dropping the oldest of
 // four otherwise) and makes it the last file. The caller rewrites the INI file.

@@ -29,7 +29,7 @@ void PreferencesDialog::on_created() {
     }
 
     // The re-read leaves the current file name alone (see Session::command_open).
-    read_ini_file(session_.program_dir(), session_.preferences());
+    session_.read_preferences();
     copy_ = session_.preferences();
     set_checked(ids::kAutoPreload, copy_.auto_preload);
     set_checked(ids::kAlwaysOnTop, copy_.always_on_top);
@@ -63,7 +63,7 @@ bool PreferencesDialog::on_ok() {
     copy_.language = chosen > 0 ? items(ids::kLanguageList)[static_cast<std::size_t>(chosen)]
                                 : std::string(kDefaultLanguage);
     session_.preferences() = copy_;
-    write_ini_file(session_.program_dir(), copy_);
+    session_.write_preferences();
 
     texts::ProgramTexts& texts = session_.texts();
     texts.set_language_active(texts.load_language(copy_.language) == 1);

@@ -1,12 +1,17 @@
 #include "shell/session.h"
 
+#include <system_error>
+
 #include "document/lifecycle.h"
 #include "texts/device_texts.h"
 
 namespace tc::shell {
 
 Session::Session(std::filesystem::path program_dir, ui::Host& host)
-    : program_dir_(std::move(program_dir)),
+    : Session(find_program_places(program_dir), host) {}
+
+Session::Session(ProgramPlaces places, ui::Host& host)
+    : places_(std::move(places)),
       host_(host),
       texts_(std::make_unique<texts::ProgramTexts>()),
       document_(std::make_unique<DesignDocument>()),
@@ -16,8 +21,8 @@ Session::Session(std::filesystem::path program_dir, ui::Host& host)
 }
 
 void Session::start_up() {
-    read_ini_file(program_dir_, preferences_);
-    texts_->start_languages(program_dir_, preferences_.language);
+    read_preferences();
+    texts_->start_languages(places_.language_dirs, preferences_.language);
     texts::fill_text_tables(*texts_, document_->device_texts);
     reset_design_document(*document_, *texts_);
     // The last file becomes the current file name only when it was opened, so that a Save after a
@@ -42,7 +47,7 @@ void Session::command_open() {
     reset_design_document(*document_, *texts_);
     // Re-reading the preferences leaves the current file name alone: only start-up takes the last
     // file as the name.
-    read_ini_file(program_dir_, preferences_);
+    read_preferences();
     put_window_in_place();
     if (!open_dialog(*document_, file_context_)) {
         // The design was reset above: under the previous name a later Save would write the empty
@@ -73,9 +78,21 @@ bool Session::request_close() {
     return !document_->modified || save_prompt(*document_, file_context_) != ui::kIdCancel;
 }
 
+bool Session::read_preferences() {
+    return read_ini_file(places_.settings_dir, preferences_);
+}
+
+bool Session::write_preferences() {
+    if (places_.settings_dir != places_.program_dir) {
+        std::error_code error;
+        std::filesystem::create_directories(places_.settings_dir, error);
+    }
+    return write_ini_file(places_.settings_dir, preferences_);
+}
+
 void Session::path_used(const std::string& path) {
     update_recent_files(preferences_, path);
-    write_ini_file(program_dir_, preferences_);
+    write_preferences();
 }
 
 }  // namespace tc::shell

@@ -8,6 +8,7 @@
 #include "document/design_document.h"
 #include "document/design_file.h"
 #include "shell/preferences.h"
+#include "shell/program_places.h"
 #include "texts/program_texts.h"
 #include "ui/host.h"
 
@@ -18,7 +19,10 @@ namespace tc::shell {
 // drive the document through it.
 class Session {
 public:
+    // The INI file is kept in the program directory when it can be written, else in the user's
+    // configuration folder (see ProgramPlaces).
     Session(std::filesystem::path program_dir, ui::Host& host);
+    Session(ProgramPlaces places, ui::Host& host);
 
     // The start-up sequence without windows: read the INI file, start the languages, fill the
     // device text tables, reset the design, and with Auto-preload open the last file.
@@ -33,6 +37,12 @@ public:
     // Closing the main window: false when the user chose Cancel at the save prompt.
     bool request_close();
 
+    // Reads the INI file into the preferences; whether anything was read.
+    bool read_preferences();
+    // Writes the preferences to the INI file, making the user's configuration folder first when
+    // the file is kept there; false when it cannot be written.
+    bool write_preferences();
+
     std::function<void()> open_editor_sheet = [] {};
     // Called by the Open command after its reset and the re-read of the INI file, where the main
     // window is put back in place.
@@ -42,14 +52,15 @@ public:
     const DesignDocument& document() const { return *document_; }
     texts::ProgramTexts& texts() { return *texts_; }
     Preferences& preferences() { return preferences_; }
-    const std::filesystem::path& program_dir() const { return program_dir_; }
+    const std::filesystem::path& program_dir() const { return places_.program_dir; }
+    const ProgramPlaces& places() const { return places_; }
     ui::Host& host() { return host_; }
     FileContext& file_context() { return file_context_; }
 
 private:
     void path_used(const std::string& path);
 
-    std::filesystem::path program_dir_;
+    ProgramPlaces places_;
     ui::Host& host_;
     Preferences preferences_;
     std::unique_ptr<texts::ProgramTexts> texts_;

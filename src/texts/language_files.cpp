@@ -38,7 +38,12 @@ std::vector<fs::path> language_file_paths(const fs::path& directory) {
     std::error_code error;
     for (fs::directory_iterator it(directory, error), end; !error && it != end;
          it.increment(error)) {
-        if (has_language_extension(it->path().filename().string())) paths.push_back(it->path());
+        // Only regular files: opening a named pipe of that name would wait for a writer forever.
+        std::error_code kind_error;
+        if (has_language_extension(it->path().filename().string()) &&
+            it->is_regular_file(kind_error)) {
+            paths.push_back(it->path());
+        }
     }
     std::sort(paths.begin(), paths.end(), [](const fs::path& a, const fs::path& b) {
         return a.filename().string() < b.filename().string();
@@ -63,8 +68,10 @@ std::string read_whole_file(const fs::path& path) {
     return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
-// The bytes before the first carriage return, leading carriage returns skipped.
+// The bytes before the first carriage return, leading carriage returns skipped. The name also
+// ends at a zero byte: one kept inside it would cut the INI file short where the name is written.
 std::string language_name(std::string_view head) {
+    head = head.substr(0, head.find('\0'));
     const std::size_t start = head.find_first_not_of('\r');
     if (start == std::string_view::npos) return {};
     const std::size_t end = head.find('\r', start);
@@ -102,13 +109,19 @@ std::string entry_text(std::string_view line) {
 }  // namespace
 
 int ProgramTexts::find_language_files(const fs::path& program_dir) {
+    return find_language_files(std::span(&program_dir, 1));
+}
+
+int ProgramTexts::find_language_files(std::span<const fs::path> directories) {
     language_files_.clear();
-    for (const fs::path& path : language_file_paths(program_dir)) {
-        if (language_files_.size() == kMaxLanguageFiles) break;
-        // A file that is empty or cannot be read is not offered; the others still are.
-        std::string name = language_name(read_file_start(path, kNameBytes));
-        if (name.empty()) continue;
-        language_files_.push_back(LanguageFile{path, std::move(name)});
+    for (const fs::path& directory : directories) {
+        for (const fs::path& path : language_file_paths(directory)) {
+            if (language_files_.size() == kMaxLanguageFiles) break;
+            // A file that is empty or cannot be read is not offered; the others still are.
+            std::string name = language_name(read_file_start(path, kNameBytes));
+            if (name.empty()) continue;
+            language_files_.push_back(LanguageFile{path, std::move(name)});
+        }
     }
     return static_cast<int>(language_files_.size());
 }
@@ -125,7 +138,12 @@ int ProgramTexts::load_language(const std::string& chosen) {
 }
 
 void ProgramTexts::start_languages(const fs::path& program_dir, const std::string& chosen) {
-    language_active_ = find_language_files(program_dir) > 0 && load_language(chosen) == 1;
+    start_languages(std::span(&program_dir, 1), chosen);
+}
+
+void ProgramTexts::start_languages(std::span<const fs::path> directories,
+                                   const std::string& chosen) {
+    language_active_ = find_language_files(directories) > 0 && load_language(chosen) == 1;
 }
 
 void ProgramTexts::read_language_entries(std::string_view contents) {

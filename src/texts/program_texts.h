@@ -3,6 +3,7 @@
 #include <array>
 #include <cstddef>
 #include <filesystem>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -40,12 +41,16 @@ public:
 
     // Fills the language file list from the *.lng files of `program_dir`; returns the count.
     int find_language_files(const std::filesystem::path& program_dir);
+    // As above over several folders, one after the other: at most 20 files in all.
+    int find_language_files(std::span<const std::filesystem::path> directories);
 
     // Loads the first listed file whose name equals `chosen` exactly; 1 on success, 0 otherwise.
     int load_language(const std::string& chosen);
 
     // find_language_files, then load_language when any was found; sets the active flag.
     void start_languages(const std::filesystem::path& program_dir, const std::string& chosen);
+    void start_languages(std::span<const std::filesystem::path> directories,
+                         const std::string& chosen);
 
     const std::vector<LanguageFile>& language_files() const { return language_files_; }
 

@@ -9,7 +9,7 @@ execute_process(
 if(NOT result EQUAL 0)
     message(FATAL_ERROR "tc7350 --smoke-test failed: ${result}")
 endif()
-foreach(png main.png sheet.png)
+foreach(png main.png sheet.png barcode-2d.png length-dialog.png)
     file(SIZE "${SMOKE_DIR}/out/${png}" size)
     if(NOT size GREATER 1000)
         message(FATAL_ERROR "${png} was not saved")

@@ -35,20 +35,6 @@ bool open_as_program(ToolSession& tool, const std::string& path, std::ostream& e
     return false;
 }
 
-// The bytes of a design file that the program accepts, as the file holds them.
-std::optional<std::vector<Byte>> read_accepted_file(const LanguageOptions& options,
-                                                    const std::string& path, std::ostream& err) {
-    auto tool = start_session(options, err);
-    if (!tool || !open_as_program(*tool, path, err)) return std::nullopt;
-    auto bytes = read_whole_file(path);
-    if (!bytes || bytes->size() < kDesignFileSize) {
-        err << "t73: " << path << ": cannot be read whole\n";
-        return std::nullopt;
-    }
-    bytes->resize(kDesignFileSize);
-    return bytes;
-}
-
 bool save_as_program(ToolSession& tool, const std::string& path, std::ostream& err) {
     shell::Session& session = tool.session();
     if (save_design_file(session.document(), path, session.file_context())) return true;
@@ -67,6 +53,19 @@ std::optional<std::string> read_text(const std::string& path, std::istream& in) 
 }
 
 }  // namespace
+
+std::optional<std::vector<Byte>> read_accepted_file(const LanguageOptions& options,
+                                                    const std::string& path, std::ostream& err) {
+    auto tool = start_session(options, err);
+    if (!tool || !open_as_program(*tool, path, err)) return std::nullopt;
+    auto bytes = read_file_start(path, kDesignFileSize);
+    if (!bytes || bytes->size() < kDesignFileSize) {
+        err << "t73: " << path << ": cannot be read whole\n";
+        return std::nullopt;
+    }
+    bytes->resize(kDesignFileSize);
+    return bytes;
+}
 
 int command_new(const LanguageOptions& options, const std::string& out_path, std::ostream& err) {
     auto tool = start_session(options, err);
@@ -110,12 +109,16 @@ int command_build(const std::string& json_path, const std::string& out_path, std
         err << "t73: " << json_path << ": cannot be read\n";
         return kExitFailure;
     }
-    std::vector<Byte> image;
+    Json json;
     try {
-        image = build_design(Json::parse(*text));
-    } catch (const Json::parse_error& e) {
+        json = Json::parse(*text);
+    } catch (const Json::exception& e) {  // bad syntax, but also a number too large for a double
         err << "t73: " << json_path << ": not valid JSON: " << e.what() << "\n";
         return kExitFailure;
+    }
+    std::vector<Byte> image;
+    try {
+        image = build_design(json);
     } catch (const FieldError& e) {
         err << "t73: " << json_path << ": " << e.what() << "\n";
         return kExitFailure;

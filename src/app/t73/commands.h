@@ -1,11 +1,18 @@
 #pragma once
 
+#include <optional>
 #include <ostream>
 #include <string>
+#include <vector>
 
 #include "app/t73/tool_session.h"
 
 namespace tc::t73 {
+
+// The bytes of a design file that the program accepts (its Open checks pass), as the file holds
+// them; nothing, with the reason on `err`, otherwise.
+std::optional<std::vector<Byte>> read_accepted_file(const LanguageOptions& options,
+                                                    const std::string& path, std::ostream& err);
 
 // The tool's commands; each returns the exit code and writes the reason of a failure to `err`.
 

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "app/t73/commands.h"
+#include "app/t73/design_report.h"
 
 namespace tc::t73 {
 namespace {
@@ -66,6 +67,15 @@ int run_t73(const std::vector<std::string>& args, std::ostream& out, std::ostrea
         "check", "list every broken rule of the records of IN, as the file holds them, or \"ok\"");
     check_command->add_option("IN", in_path, "design file to check")->required();
 
+    std::string report_path;
+    auto* report_command = app.add_subcommand(
+        "report",
+        "write one HTML page describing IN for those who process the terminal's data: the Forms "
+        "in use with their saved record layouts, Menus, Lookups, changed settings, broken rules");
+    report_command->add_option("IN", in_path, "design file to describe")->required();
+    auto* report_out_option =
+        report_command->add_option("-o,--output", report_path, "HTML file to write (else stdout)");
+
     for (CLI::App* command : app.get_subcommands({})) command->fallthrough();
 
     try {
@@ -75,7 +85,7 @@ int run_t73(const std::vector<std::string>& args, std::ostream& out, std::ostrea
     } catch (const CLI::ParseError& e) {
         if (app.get_subcommands().empty() && !app.remaining().empty()) {
             err << "t73: unknown command \"" << app.remaining().front() << "\"\n"
-                << "Commands: new, resave, confirm, dump, build, check (t73 --help).\n";
+                << "Commands: new, resave, confirm, dump, build, check, report (t73 --help).\n";
             return kExitUsage;
         }
         app.exit(e, out, err);
@@ -91,6 +101,11 @@ int run_t73(const std::vector<std::string>& args, std::ostream& out, std::ostrea
     if (dump_command->parsed()) return command_dump(options, in_path, out, err);
     if (build_command->parsed()) return command_build(json_path, out_path, std::cin, err);
     if (check_command->parsed()) return command_check(options, in_path, out, err);
+    if (report_command->parsed()) {
+        const auto output =
+            report_out_option->count() > 0 ? std::optional(report_path) : std::nullopt;
+        return command_report(options, in_path, output, out, err);
+    }
     return kExitUsage;
 }
 

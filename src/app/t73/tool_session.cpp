@@ -1,24 +1,15 @@
 #include "app/t73/tool_session.h"
 
-#include <stdlib.h>
-
 #include <algorithm>
 #include <cctype>
 #include <system_error>
 
+#include "platform/platform.h"
 #include "shell/preferences.h"
+#include "shell/program_places.h"
 
 namespace tc::t73 {
 namespace {
-
-std::optional<std::filesystem::path> make_temporary_directory() {
-    std::error_code ec;
-    const std::filesystem::path base = std::filesystem::temp_directory_path(ec);
-    if (ec) return std::nullopt;
-    std::string pattern = (base / "t73-XXXXXX").string();
-    if (::mkdtemp(pattern.data()) == nullptr) return std::nullopt;
-    return std::filesystem::path(pattern);
-}
 
 bool is_language_file(const std::filesystem::directory_entry& entry) {
     std::string extension = entry.path().extension().string();
@@ -53,7 +44,7 @@ ToolSession::~ToolSession() {
 
 std::unique_ptr<ToolSession> ToolSession::start(const LanguageOptions& options,
                                                 std::string& error) {
-    const auto directory = make_temporary_directory();
+    const auto directory = platform::make_temporary_directory("t73-");
     if (!directory) {
         error = "cannot create a temporary program directory";
         return nullptr;
@@ -65,7 +56,9 @@ std::unique_ptr<ToolSession> ToolSession::start(const LanguageOptions& options,
         if (!copy_language_files(*options.program_dir, *directory, error)) return nullptr;
         if (!language) {
             shell::Preferences user_preferences;
-            shell::read_ini_file(*options.program_dir, user_preferences);
+            // An installed program keeps its INI file in the user's configuration folder.
+            shell::read_ini_file(shell::find_program_places(*options.program_dir).settings_dir,
+                                 user_preferences);
             language = user_preferences.language;
         }
     }

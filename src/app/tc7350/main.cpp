@@ -12,6 +12,7 @@
 #include <memory>
 #include <optional>
 
+#include "shell/program_places.h"
 #include "ui/wx/main_frame.h"
 #include "ui/wx/smoke_test.h"
 #include "ui/wx/wx_host.h"
@@ -40,9 +41,10 @@ std::optional<Options> parse_options(int argc, wxChar** argv) {
     return options;
 }
 
-std::filesystem::path executable_dir() {
+// Beside the program file, or <prefix>/share/tc7350 for an installed program.
+std::filesystem::path default_program_dir() {
     const wxString exe = wxStandardPaths::Get().GetExecutablePath();
-    return std::filesystem::path(exe.fn_str().data()).parent_path();
+    return tc::shell::program_dir_for_executable(std::filesystem::path(exe.fn_str().data()));
 }
 
 class Tc7350App : public wxApp {
@@ -55,7 +57,7 @@ class Tc7350App : public wxApp {
         }
         wxImage::AddHandler(new wxPNGHandler);
         auto* frame =
-            new tc::ui::wx::MainFrame(options->program_dir.value_or(executable_dir()), host_);
+            new tc::ui::wx::MainFrame(options->program_dir.value_or(default_program_dir()), host_);
         host_.set_main_window(frame);
         SetTopWindow(frame);
         frame->create();

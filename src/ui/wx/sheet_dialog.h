@@ -26,6 +26,12 @@ class SheetDialog : public wxDialog {
     // Runs the created sheet until OK or Cancel; returns the sheet's result.
     int run();
 
+    // The widgets of page `index`, null until the page is built. A test driver acts on the page
+    // through them, so that the sheet copies what changed to the widgets as after a user's event.
+    DialogWidgets* page_widgets(std::size_t index) const {
+        return index < pages_.size() ? pages_[index].get() : nullptr;
+    }
+
   private:
     void show_page(std::size_t index);
     void build_page(std::size_t index);

@@ -1,14 +1,20 @@
 #include "ui/wx/smoke_test.h"
 
-#include <wx/button.h>
+#include <wx/combobox.h>
 #include <wx/notebook.h>
 
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <string_view>
 
+#include "reader/barcode_page.h"
+#include "reader/barcode_page_values.h"
+#include "reader/barcode_slots.h"
+#include "resources/barcode_page_layout.h"
 #include "ui/wx/screenshot.h"
 #include "ui/wx/sheet_dialog.h"
+#include "ui/wx/text_conversion.h"
 
 namespace tc::ui::wx {
 namespace {
@@ -24,12 +30,49 @@ void send_mouse(wxWindow& window, wxEventType type, wxPoint at, bool left_down) 
     window.ProcessWindowEvent(event);
 }
 
-wxDialog* find_sheet() {
-    return dynamic_cast<wxDialog*>(wxWindow::FindWindowByName(SheetDialog::kWindowName));
+namespace ids = resources::barcode_page_ids;
+
+// The parameter dialog that the smoke test opens: Code 39 of the 2D reader, with its length range.
+constexpr std::string_view kLengthDialog = "CODE39DLG_2D";
+
+SheetDialog* find_sheet() {
+    return dynamic_cast<SheetDialog*>(wxWindow::FindWindowByName(SheetDialog::kWindowName));
 }
 
 wxNotebook* find_tabs(wxWindow* sheet) {
     return dynamic_cast<wxNotebook*>(wxWindow::FindWindowByName(SheetDialog::kTabsName, sheet));
+}
+
+// The index of the Barcode page among the sheet's built pages, -1 when it is not built.
+int barcode_page_index(const SheetDialog& sheet, std::size_t page_count) {
+    for (std::size_t i = 0; i < page_count; ++i) {
+        DialogWidgets* widgets = sheet.page_widgets(i);
+        if (widgets != nullptr && dynamic_cast<BarcodePage*>(&widgets->dialog()) != nullptr) {
+            return static_cast<int>(i);
+        }
+    }
+    return -1;
+}
+
+// The symbology slot whose "more..." button opens `dialog` in `mode`, 0 for none.
+int slot_of_dialog(ReaderMode mode, std::string_view dialog) {
+    const auto slots = symbology_slots(mode);
+    for (std::size_t i = 0; i < slots.size(); ++i) {
+        if (slots[i].dialog == dialog) return static_cast<int>(i) + 1;
+    }
+    return 0;
+}
+
+// What a click on a button does: its handlers run now.
+void click(wxWindow& button) {
+    wxCommandEvent event(wxEVT_BUTTON, button.GetId());
+    event.SetEventObject(&button);
+    button.GetEventHandler()->ProcessEvent(event);
+}
+
+bool widget_shown(const DialogWidgets& widgets, int id) {
+    const wxWindow* widget = widgets.widget(id);
+    return widget != nullptr && widget->IsShown();
 }
 
 }  // namespace
@@ -70,11 +113,14 @@ void SmokeTest::main_window_shown() {
     });
     check(has_edit, "the popup menu has no Edit item");
     drag_picture();
+    const Byte reader_type = frame_.session().document().reader[reader::kReaderTypeBits];
     after(kSettleMs, [this] { sheet_shown(); });
     // Runs the sheet's modal loop until the steps above cancel it.
     frame_.logic().execute(shell::kCommandEdit);
     check(sheet_steps_done_, "the editor sheet closed before its steps ran");
     check(!frame_.session().document().modified, "Cancel left the design modified");
+    check(frame_.session().document().reader[reader::kReaderTypeBits] == reader_type,
+          "Cancel kept the reader chosen on the Barcode page");
     frame_.logic().request_close();
 }
 
@@ -125,12 +171,92 @@ void SmokeTest::sheet_done() {
     wxDialog* sheet = find_sheet();
     if (sheet == nullptr) return check(false, "the editor sheet went away");
     check(save_screenshot(*sheet, out_dir_ / "sheet.png"), "sheet.png not written");
+    choose_two_d_reader();
+}
+
+// Chooses "2D Reader" in the Barcode page's reader list through the page, as the list's widget
+// would, and checks that the widgets follow the page into the 2D layout.
+void SmokeTest::choose_two_d_reader() {
+    SheetDialog* sheet = find_sheet();
+    if (sheet == nullptr) return check(false, "the editor sheet went away");
+    const int index = barcode_page_index(*sheet, static_cast<std::size_t>(page_count_));
+    wxNotebook* tabs = find_tabs(sheet);
+    if (index < 0 || tabs == nullptr) {
+        check(false, "the editor sheet has no Barcode page");
+        return cancel_sheet();
+    }
+    tabs->SetSelection(static_cast<std::size_t>(index));
+    DialogWidgets& widgets = *sheet->page_widgets(static_cast<std::size_t>(index));
+    auto& page = dynamic_cast<BarcodePage&>(widgets.dialog());
+
+    const int two_d = barcode_values::reader_item(reader::kType2D);
+    widgets.forward([&page, two_d] { page.user_chooses(ids::kReaderList, two_d); },
+                    ids::kReaderList);
+    check(page.layout_mode() == ReaderMode::TwoD, "choosing the 2D reader left the page's mode");
+    const auto* readers = dynamic_cast<const wxComboBox*>(widgets.widget(ids::kReaderList));
+    check(readers != nullptr && readers->GetSelection() == two_d &&
+              readers->GetStringSelection() == to_display(page.items(ids::kReaderList)[two_d]),
+          "the reader list does not show the 2D reader");
+    check(widget_shown(widgets, ids::kIlluminationList) &&
+              widget_shown(widgets, ids::kSymbologiesButton),
+          "the 2D reader's controls are not shown");
+    check(!widget_shown(widgets, ids::kScanModeList), "the 1D reader's controls are still shown");
+    // The check boxes that changed animate for a moment.
+    after(kSettleMs, [this] {
+        if (SheetDialog* shown = find_sheet()) {
+            check(save_screenshot(*shown, out_dir_ / "barcode-2d.png"),
+                  "barcode-2d.png not written");
+        }
+        open_length_dialog();
+    });
+}
+
+// Clicks Code 39's "more..." button; the dialog's modal loop runs until length_dialog_shown
+// cancels it.
+void SmokeTest::open_length_dialog() {
+    SheetDialog* sheet = find_sheet();
+    if (sheet == nullptr) return check(false, "the editor sheet went away");
+    const int index = barcode_page_index(*sheet, static_cast<std::size_t>(page_count_));
+    const int slot = slot_of_dialog(ReaderMode::TwoD, kLengthDialog);
+    wxWindow* more =
+        index < 0
+            ? nullptr
+            : sheet->page_widgets(static_cast<std::size_t>(index))->widget(ids::slot_more(slot));
+    if (slot == 0 || more == nullptr) {
+        check(false, "Code 39 has no \"more...\" button");
+        return cancel_sheet();
+    }
+    check(more->IsShown() && more->IsEnabled(), "Code 39's \"more...\" button cannot be clicked");
+    after(kSettleMs, [this] { length_dialog_shown(); });
+    click(*more);
+    check(length_dialog_done_, "the Code 39 dialog closed before its steps ran");
+    check(
+        wxWindow::FindWindowByName(wxString(kLengthDialog.data(), kLengthDialog.size())) == nullptr,
+        "the Code 39 dialog is still open after Cancel");
+    after(kSettleMs / 2, [this] { cancel_sheet(); });
+}
+
+void SmokeTest::length_dialog_shown() {
+    const wxString name(kLengthDialog.data(), kLengthDialog.size());
+    auto* dialog = dynamic_cast<wxDialog*>(wxWindow::FindWindowByName(name));
+    if (dialog == nullptr || !dialog->IsModal()) {
+        return check(false, "the Code 39 dialog is not shown");
+    }
+    check(save_screenshot(*dialog, out_dir_ / "length-dialog.png"),
+          "length-dialog.png not written");
+    length_dialog_done_ = true;
+    wxWindow* cancel = dialog->FindWindow(wxID_CANCEL);
+    if (cancel == nullptr) return check(false, "the Code 39 dialog has no Cancel button");
+    click(*cancel);
+}
+
+void SmokeTest::cancel_sheet() {
+    wxDialog* sheet = find_sheet();
+    if (sheet == nullptr) return check(false, "the editor sheet went away");
     sheet_steps_done_ = true;
-    auto* cancel = dynamic_cast<wxButton*>(sheet->FindWindow(wxID_CANCEL));
+    wxWindow* cancel = sheet->FindWindow(wxID_CANCEL);
     if (cancel == nullptr) return check(false, "the editor sheet has no Cancel button");
-    wxCommandEvent click(wxEVT_BUTTON, wxID_CANCEL);
-    click.SetEventObject(cancel);
-    cancel->GetEventHandler()->ProcessEvent(click);
+    click(*cancel);
 }
 
 }  // namespace tc::ui::wx

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <filesystem>
+#include <optional>
+
+// The few operating system calls that the standard library does not cover. Everything else in the
+// program is written against the standard library; these have one implementation for POSIX
+// systems and one for Windows.
+namespace tc::platform {
+
+// Whether this process may create files in `directory`; false when it does not exist or is not a
+// directory. Read-only media and missing permissions both count as not writable.
+bool is_writable_directory(const std::filesystem::path& directory);
+
+// The folder in which the user's programs keep their settings: $XDG_CONFIG_HOME, else
+// $HOME/.config (POSIX), or %APPDATA% (Windows). Nothing when the environment names none.
+std::optional<std::filesystem::path> user_config_home();
+
+// A new, empty folder of our own under the system's temporary folder whose name starts with
+// `prefix`; nothing when none can be made.
+std::optional<std::filesystem::path> make_temporary_directory(const char* prefix);
+
+}  // namespace tc::platform
