@@ -93,14 +93,21 @@ int check_header(std::string_view header) {
 }
 
 bool save_design_file(DesignDocument& doc, const std::string& path, FileContext& context) {
+    std::error_code ignored;
+    return save_design_file(doc, path, context, ignored);
+}
+
+bool save_design_file(DesignDocument& doc, const std::string& path, FileContext& context,
+                      std::error_code& reason) {
     derive_before_save(DerivationInput{doc.forms, doc.menus, doc.lookups, doc.reader, doc.system});
-    if (!write_file_atomically(path, design_file_bytes(doc))) return false;
+    if (!write_file_atomically(path, design_file_bytes(doc), reason)) return false;
     if (context.path_used) context.path_used(path);
     return true;
 }
 
 bool open_design_file(DesignDocument& doc, const std::string& path, FileContext& context) {
-    const std::optional<std::vector<Byte>> contents = read_whole_file(path);
+    // Bytes after a whole design are ignored: they are not read, however many there are.
+    const std::optional<std::vector<Byte>> contents = read_file_start(path, kDesignFileSize);
     if (!contents) return false;
 
     const std::string_view header(reinterpret_cast<const char*>(contents->data()),

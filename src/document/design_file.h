@@ -4,6 +4,7 @@
 #include <functional>
 #include <string>
 #include <string_view>
+#include <system_error>
 #include <vector>
 
 #include "document/design_document.h"
@@ -47,9 +48,14 @@ int check_header(std::string_view header);
 // reported as used. Returns false on any failure; the previous file is then intact.
 bool save_design_file(DesignDocument& doc, const std::string& path, FileContext& context);
 
-// Reads `path` once, whole, then checks it: a rejected header (2801/2802) or a file shorter than a
-// design file (2801) shows the message and leaves the document unchanged. An accepted file is
-// reported as used, read into the records, and the post-load fix-ups run.
+// As above; on failure `reason` holds the operating system's error that stopped the save.
+bool save_design_file(DesignDocument& doc, const std::string& path, FileContext& context,
+                      std::error_code& reason);
+
+// Reads `path` once, whole (all a design file holds: bytes behind it are not read), then checks
+// it: a rejected header (2801/2802) or a file shorter than a design file (2801) shows the message
+// and leaves the document unchanged. An accepted file is reported as used, read into the records,
+// and the post-load fix-ups run.
 bool open_design_file(DesignDocument& doc, const std::string& path, FileContext& context);
 
 // Reads a whole design file image (at least kDesignFileSize bytes, header already accepted) into

@@ -3,10 +3,14 @@
 #include "document/file_io.h"
 
 #include <fcntl.h>
+#include <signal.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
+#include <charconv>
+#include <limits>
 #include <string>
 
 namespace tc {
@@ -46,17 +50,124 @@ bool write_all(int fd, std::span<const Byte> bytes) {
     return true;
 }
 
-// Creates a new file beside `target` whose name no other file has; its path goes to `temp_path`.
-int create_temporary_beside(const std::filesystem::path& target, std::string& temp_path) {
-    const std::filesystem::path folder = target.parent_path();
-    const std::string stem =
-        "." + target.filename().string() + ".tmp-" + std::to_string(::getpid());
+std::error_code last_error() {
+    return std::error_code(errno, std::generic_category());
+}
+
+std::filesystem::path folder_of(const std::filesystem::path& target) {
+    return target.has_parent_path() ? target.parent_path() : std::filesystem::path(".");
+}
+
+// Temporary files of `target` are hidden, never end in the design file's extension, and name the
+// process that made them: ".<name>.tmp-<process>-<n>".
+std::string temporary_prefix(const std::filesystem::path& target) {
+    return "." + target.filename().string() + ".tmp-";
+}
+
+std::string temporary_path(const std::filesystem::path& target, int attempt) {
+    return (folder_of(target) /
+            (temporary_prefix(target) + std::to_string(::getpid()) + "-" + std::to_string(attempt)))
+        .string();
+}
+
+// Calls `make(path)` with unused temporary names until it succeeds or fails for another reason
+// than the name being taken; returns its result, and the name in `temp_path`.
+template <typename Make>
+int with_unused_name(const std::filesystem::path& target, std::string& temp_path, Make make) {
     for (int attempt = 0; attempt < 100; ++attempt) {
-        temp_path = (folder / (stem + "-" + std::to_string(attempt))).string();
-        const int fd = ::open(temp_path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        if (fd >= 0 || errno != EEXIST) return fd;
+        temp_path = temporary_path(target, attempt);
+        const int result = make(temp_path);
+        if (result >= 0 || errno != EEXIST) return result;
     }
     return -1;
+}
+
+// Removes the temporary files of `target` whose process no longer runs: a process killed in the
+// instant between naming its temporary file and the rename, or on a file system where it was
+// named from the start.
+void remove_leftovers(const std::filesystem::path& target) {
+    const std::string prefix = temporary_prefix(target);
+    std::error_code error;
+    for (std::filesystem::directory_iterator it(folder_of(target), error), end; !error && it != end;
+         it.increment(error)) {
+        const std::string name = it->path().filename().string();
+        if (name.compare(0, prefix.size(), prefix) != 0) continue;
+        pid_t owner = 0;
+        const char* first = name.data() + prefix.size();
+        const auto [rest, parsed] = std::from_chars(first, name.data() + name.size(), owner);
+        const bool stamped =
+            parsed == std::errc() && owner > 0 && rest != name.data() + name.size() && *rest == '-';
+        if (!stamped) continue;
+        if (::kill(owner, 0) != 0 && errno == ESRCH) ::unlink(it->path().c_str());
+    }
+}
+
+// Puts the bytes into the temporary file and flushes them to the disk. A replaced file's
+// permissions are kept.
+bool fill_temporary(int fd, const std::filesystem::path& target, std::span<const Byte> bytes) {
+    struct stat old_info {};
+    if (::stat(target.c_str(), &old_info) == 0 && S_ISREG(old_info.st_mode)) {
+        ::fchmod(fd, old_info.st_mode & 07777);
+    }
+    return write_all(fd, bytes) && ::fsync(fd) == 0;
+}
+
+// A new file in the target's folder that has no name; -1 where the file system cannot make one.
+int create_unnamed_beside(const std::filesystem::path& target) {
+    return ::open(folder_of(target).c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666);
+}
+
+// Gives the unnamed file behind `fd` an unused temporary name.
+bool name_unnamed(int fd, const std::filesystem::path& target, std::string& temp_path) {
+    const std::string self = "/proc/self/fd/" + std::to_string(fd);
+    return with_unused_name(target, temp_path, [&](const std::string& path) {
+               return ::linkat(AT_FDCWD, self.c_str(), AT_FDCWD, path.c_str(), AT_SYMLINK_FOLLOW);
+           }) == 0;
+}
+
+int create_named_beside(const std::filesystem::path& target, std::string& temp_path) {
+    return with_unused_name(target, temp_path, [](const std::string& path) {
+        return ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    });
+}
+
+// A whole temporary file beside `target` holding `bytes`: made without a name and named only once
+// it is whole, or named from the start where the file system cannot do that. Nothing, with the
+// reason, when it cannot be written; nothing of it is then left.
+std::optional<std::string> write_temporary(const std::filesystem::path& target,
+                                           std::span<const Byte> bytes, std::error_code& reason) {
+    std::string temp_path;
+    FileDescriptor unnamed(create_unnamed_beside(target));
+    if (unnamed.get() >= 0) {
+        if (!fill_temporary(unnamed.get(), target, bytes)) {
+            reason = last_error();
+            return std::nullopt;
+        }
+        if (name_unnamed(unnamed.get(), target, temp_path)) {
+            if (unnamed.close()) return temp_path;
+            reason = last_error();
+            ::unlink(temp_path.c_str());
+            return std::nullopt;
+        }
+        // Without /proc the file cannot be named: it is written again under a name.
+    }
+    FileDescriptor named(create_named_beside(target, temp_path));
+    if (named.get() < 0) {
+        reason = last_error();
+        return std::nullopt;
+    }
+    if (fill_temporary(named.get(), target, bytes) && named.close()) return temp_path;
+    reason = last_error();
+    ::unlink(temp_path.c_str());
+    return std::nullopt;
+}
+
+// A symbolic link is followed, so that the link stays and the file it names gets the bytes.
+std::filesystem::path resolve_link(const std::filesystem::path& path) {
+    std::error_code error;
+    if (!std::filesystem::is_symlink(path, error)) return path;
+    const std::filesystem::path target = std::filesystem::canonical(path, error);
+    return error ? path : target;
 }
 
 // Makes the rename itself durable; a folder that cannot be synced does not undo the save.
@@ -69,9 +180,10 @@ void sync_folder(const std::filesystem::path& target) {
     ::close(fd);
 }
 
-// A descriptor for reading, or -1 when `path` is not a regular file that can be opened.
+// A descriptor for reading, or -1 when `path` is not a regular file that can be opened. Opened
+// without waiting, so that a named pipe or a device in its place is refused instead of blocking.
 int open_regular_file(const std::filesystem::path& path) {
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
     if (fd < 0) return fd;
     struct stat info {};
     if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
@@ -88,40 +200,51 @@ bool is_readable_file(const std::filesystem::path& path) {
 }
 
 std::optional<std::vector<Byte>> read_whole_file(const std::filesystem::path& path) {
+    return read_file_start(path, std::numeric_limits<std::size_t>::max());
+}
+
+std::optional<std::vector<Byte>> read_file_start(const std::filesystem::path& path,
+                                                 std::size_t limit) {
     FileDescriptor file(open_regular_file(path));
     if (file.get() < 0) return std::nullopt;
 
     std::vector<Byte> contents;
     Byte chunk[65536];
-    for (;;) {
-        const ssize_t got = ::read(file.get(), chunk, sizeof chunk);
+    while (contents.size() < limit) {
+        const std::size_t wanted = std::min(sizeof chunk, limit - contents.size());
+        const ssize_t got = ::read(file.get(), chunk, wanted);
         if (got < 0) {
             if (errno == EINTR) continue;
             return std::nullopt;
         }
-        if (got == 0) return contents;
+        if (got == 0) break;
         contents.insert(contents.end(), chunk, chunk + got);
     }
+    return contents;
 }
 
 bool write_file_atomically(const std::filesystem::path& path, std::span<const Byte> bytes) {
-    if (!path.has_filename()) return false;
-    std::string temp_path;
-    FileDescriptor temp(create_temporary_beside(path, temp_path));
-    if (temp.get() < 0) return false;
+    std::error_code ignored;
+    return write_file_atomically(path, bytes, ignored);
+}
 
-    // A replaced file keeps its permissions.
-    struct stat old_info {};
-    if (::stat(path.c_str(), &old_info) == 0 && S_ISREG(old_info.st_mode)) {
-        ::fchmod(temp.get(), old_info.st_mode & 07777);
-    }
-
-    const bool written = write_all(temp.get(), bytes) && ::fsync(temp.get()) == 0;
-    if (!temp.close() || !written || ::rename(temp_path.c_str(), path.c_str()) != 0) {
-        ::unlink(temp_path.c_str());
+bool write_file_atomically(const std::filesystem::path& path, std::span<const Byte> bytes,
+                           std::error_code& reason) {
+    if (!path.has_filename()) {
+        reason = std::make_error_code(std::errc::is_a_directory);
         return false;
     }
-    sync_folder(path);
+    const std::filesystem::path target = resolve_link(path);
+    remove_leftovers(target);
+    const std::optional<std::string> temp_path = write_temporary(target, bytes, reason);
+    if (!temp_path) return false;
+    if (::rename(temp_path->c_str(), target.c_str()) != 0) {
+        reason = last_error();
+        ::unlink(temp_path->c_str());
+        return false;
+    }
+    sync_folder(target);
+    reason.clear();
     return true;
 }
 

@@ -3,6 +3,8 @@
 #include <filesystem>
 #include <system_error>
 
+#include "texts/message_box.h"
+
 namespace tc {
 namespace {
 
@@ -28,19 +30,51 @@ std::pair<std::string, std::string> builtin_filter(int description_id, int patte
             std::string(texts::builtin_text(pattern_id))};
 }
 
+// `text` with its first "%s" replaced by `first` and its second by `second`; nothing else in it is
+// read as a placeholder, since a language file supplies the text.
+std::string fill_in(std::string_view text, std::string_view first, std::string_view second) {
+    std::string filled;
+    int used = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (used < 2 && text.compare(i, 2, "%s") == 0) {
+            filled += used++ == 0 ? first : second;
+            ++i;
+        } else {
+            filled += text[i];
+        }
+    }
+    return filled;
+}
+
+// Saves to `path`; when that fails, the user is told which file and why.
+bool save_telling_failure(DesignDocument& doc, const std::string& path, FileContext& context) {
+    std::error_code reason;
+    if (save_design_file(doc, path, context, reason)) return true;
+    const std::string title = context.texts.load_program_text(texts::kTitleError);
+    const std::string text = context.texts.load_program_text(kTextCannotSave);
+    if (!title.empty() && !text.empty()) {
+        context.host.message_box(fill_in(text, path, reason.message()), title,
+                                 texts::kWarningStyle);
+    }
+    return false;
+}
+
 }  // namespace
 
 int save_prompt(DesignDocument& doc, FileContext& context) {
     const int button = context.host.message_box(context.texts.load_program_text(kTextSavePrompt),
                                                 context.texts.load_program_text(kTextProgramTitle),
                                                 ui::kMbYesNoCancel | ui::kMbIconQuestion);
-    if (button == ui::kIdYes) save_or_save_as(doc, context);
+    if (button != ui::kIdYes) return button;
+    // A design that could not be written is not given up: the caller stops as on Cancel (the
+    // user has been told why). A cancelled Save As dialog still lets the caller go on.
+    if (!save_or_save_as(doc, context) && !doc.file_name.empty()) return ui::kIdCancel;
     return button;
 }
 
 bool save_or_save_as(DesignDocument& doc, FileContext& context) {
     if (doc.file_name.empty()) return save_as(doc, context);
-    return save_design_file(doc, doc.file_name, context);
+    return save_telling_failure(doc, doc.file_name, context);
 }
 
 bool save_as(DesignDocument& doc, FileContext& context) {
@@ -52,7 +86,7 @@ bool save_as(DesignDocument& doc, FileContext& context) {
     const std::optional<std::string> chosen = context.host.save_file_dialog(request);
     if (!chosen) return false;
     doc.file_name = *chosen;
-    return save_design_file(doc, doc.file_name, context);
+    return save_telling_failure(doc, doc.file_name, context);
 }
 
 bool open_dialog(DesignDocument& doc, FileContext& context) {

@@ -1,0 +1,496 @@
+// Saving and opening when things go wrong, with the program's own code on real files: the previous
+// design file always survives whole, no temporary file stays behind, and the user is told.
+#include <dirent.h>
+#include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/inotify.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+
+#include <atomic>
+#include <csignal>
+#include <fstream>
+#include <memory>
+#include <random>
+#include <thread>
+
+#include "document/design_file.h"
+#include "document/document_test_support.h"
+#include "document/fault_test_support.h"
+#include "document/file_io.h"
+#include "document/lifecycle.h"
+#include "document/test_files.h"
+#include "texts/device_texts.h"
+#include "ui/headless_host.h"
+
+namespace tc {
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr std::size_t kFileSize = 154298;
+
+std::unique_ptr<DesignDocument> new_design(const texts::ProgramTexts& texts,
+                                           const std::string& marker) {
+    auto doc = std::make_unique<DesignDocument>();
+    texts::fill_text_tables(texts, doc->device_texts);
+    reset_design_document(*doc, texts);
+    store_text(doc->forms[0].prompt[0], marker);
+    return doc;
+}
+
+// The names in `folder`, sorted; hidden ones too.
+std::vector<std::string> entries_of(const fs::path& folder) {
+    std::vector<std::string> names;
+    for (const auto& entry : fs::directory_iterator(folder)) {
+        names.push_back(entry.path().filename().string());
+    }
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+// The first prompt of Form 1 as a design file holds it.
+std::string first_prompt_in(const std::vector<Byte>& file) {
+    constexpr std::size_t kFirstPrompt = 13390 + 65;
+    return slot_text(std::span<const Byte>(file).subspan(kFirstPrompt, 51));
+}
+
+bool starts_with(const std::string& text, const std::string& prefix) {
+    return text.compare(0, prefix.size(), prefix) == 0;
+}
+
+class SaveFaults : public ::testing::Test {
+  protected:
+    SaveFaults() {
+        // What the design files held before: a whole design of its own.
+        const auto previous = new_design(texts_, "PREVIOUS DESIGN");
+        FileContext quiet{texts_, host_, nullptr};
+        EXPECT_TRUE(save_design_file(*previous, folder_.file("previous.T73"), quiet));
+        previous_ = test::read_bytes(folder_.file("previous.T73"));
+        fs::remove(folder_.file("previous.T73"));
+    }
+
+    // Saves the design under `path` as the Save command does, expecting it to fail with `error`:
+    // one "Error" message names the file and the reason, nothing is reported as used, and the
+    // folder holds what it held before.
+    void expect_refused(const std::string& path, int error) {
+        SCOPED_TRACE(path);
+        const fs::path folder = fs::path(path).parent_path();
+        const bool folder_exists = fs::exists(folder);
+        const auto before = folder_exists ? entries_of(folder) : std::vector<std::string>{};
+        host_.clear_record();
+        doc_->file_name = path;
+        EXPECT_FALSE(save_or_save_as(*doc_, context_));
+        ASSERT_EQ(host_.messages().size(), 1u);
+        EXPECT_EQ(host_.messages()[0].text, test::cannot_save_message(path, error));
+        EXPECT_EQ(host_.messages()[0].title, "Error");
+        EXPECT_EQ(host_.messages()[0].style, 48u);
+        EXPECT_TRUE(used_.empty());
+        if (folder_exists) {
+            EXPECT_EQ(entries_of(folder), before);
+        }
+    }
+
+    void put_previous(const std::string& path) { test::write_bytes(path, previous_); }
+    void expect_previous(const std::string& path) {
+        EXPECT_TRUE(test::read_bytes(path) == previous_) << path << " is not the previous design";
+    }
+
+    test::TempFolder folder_;
+    const texts::ProgramTexts texts_;
+    ui::HeadlessHost host_;
+    std::vector<std::string> used_;
+    FileContext context_{texts_, host_, [this](const std::string& path) { used_.push_back(path); }};
+    std::unique_ptr<DesignDocument> doc_ = new_design(texts_, "EDITED DESIGN");
+    std::vector<Byte> previous_;
+};
+
+// Limits the size of files this process may write, so that a write fails part-way with EFBIG.
+class FileSizeLimit {
+  public:
+    explicit FileSizeLimit(rlim_t bytes) {
+        getrlimit(RLIMIT_FSIZE, &previous_);
+        previous_handler_ = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit limited = previous_;
+        limited.rlim_cur = bytes;
+        setrlimit(RLIMIT_FSIZE, &limited);
+    }
+    FileSizeLimit(const FileSizeLimit&) = delete;
+    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
+    ~FileSizeLimit() {
+        setrlimit(RLIMIT_FSIZE, &previous_);
+        std::signal(SIGXFSZ, previous_handler_);
+    }
+
+  private:
+    rlimit previous_{};
+    void (*previous_handler_)(int) = nullptr;
+};
+
+TEST_F(SaveFaults, FailedSaveKeepsThePreviousFileTellsWhyAndLeavesNothing) {
+    // The target is a folder.
+    const std::string taken = folder_.file("taken.T73");
+    fs::create_directory(taken);
+    test::write_text(fs::path(taken) / "inside", "kept");
+    expect_refused(taken, EISDIR);
+    EXPECT_EQ(test::read_text(fs::path(taken) / "inside"), "kept");
+
+    // The folder does not exist.
+    expect_refused(folder_.file("missing/design.T73"), ENOENT);
+    EXPECT_FALSE(fs::exists(folder_.path() / "missing"));
+
+    // The disk is full part-way through the write: a file size limit (works for every user)...
+    const std::string limited = folder_.file("limited.T73");
+    put_previous(limited);
+    {
+        FileSizeLimit limit(64 * 1024);
+        expect_refused(limited, EFBIG);
+    }
+    expect_previous(limited);
+
+    // ... and a small disk that holds the previous design but not a second one beside it.
+    test::SmallDisk small(folder_.path() / "small", "200k");
+    if (small.mounted()) {
+        const std::string full = (folder_.path() / "small" / "full.T73").string();
+        put_previous(full);
+        expect_refused(full, ENOSPC);
+        expect_previous(full);
+    } else {
+        std::cout << "[   NOTE   ] no tmpfs can be mounted here: the full disk is the size limit\n";
+    }
+}
+
+TEST_F(SaveFaults, ReadOnlyFolderOrDiskKeepsThePreviousFile) {
+    const fs::path locked = folder_.path() / "locked";
+    fs::create_directory(locked);
+    const std::string path = (locked / "design.T73").string();
+    put_previous(path);
+    if (::geteuid() != 0) {
+        fs::permissions(locked, fs::perms::owner_read | fs::perms::owner_exec);
+        expect_refused(path, EACCES);
+        fs::permissions(locked, fs::perms::owner_all);
+    } else {
+        // Permission bits do not bind root: an unprivileged child process tries the save. The
+        // folder belongs to root and is not writable by others.
+        const pid_t child = ::fork();
+        if (child == 0) {
+            if (::setgid(65534) != 0 || ::setuid(65534) != 0) ::_exit(3);
+            host_.clear_record();
+            doc_->file_name = path;
+            const bool saved = save_or_save_as(*doc_, context_);
+            const bool told = host_.messages().size() == 1 &&
+                              host_.messages()[0].text == test::cannot_save_message(path, EACCES);
+            ::_exit(!saved && told ? 0 : 1);
+        }
+        int status = 0;
+        ASSERT_EQ(::waitpid(child, &status, 0), child);
+        ASSERT_TRUE(WIFEXITED(status));
+        if (WEXITSTATUS(status) == 3) {
+            std::cout << "[   NOTE   ] cannot become another user here: no read-only folder\n";
+        } else {
+            EXPECT_EQ(WEXITSTATUS(status), 0) << "the save was not refused with the reason";
+        }
+    }
+    expect_previous(path);
+    EXPECT_EQ(entries_of(locked), std::vector<std::string>{"design.T73"});
+
+    test::SmallDisk disk(folder_.path() / "disk", "1m");
+    if (disk.mounted()) {
+        const std::string on_disk = (folder_.path() / "disk" / "design.T73").string();
+        put_previous(on_disk);
+        ASSERT_TRUE(disk.make_read_only());
+        expect_refused(on_disk, EROFS);
+        expect_previous(on_disk);
+    }
+}
+
+// The temporary files that are open in process `pid` inside `folder`: an unnamed one shows as
+// "<folder>/#<inode> (deleted)".
+std::vector<std::string> open_files_in(pid_t pid, const fs::path& folder) {
+    std::vector<std::string> open;
+    std::error_code error;
+    for (fs::directory_iterator it("/proc/" + std::to_string(pid) + "/fd", error), end;
+         !error && it != end; it.increment(error)) {
+        std::error_code link_error;
+        const std::string target = fs::read_symlink(it->path(), link_error).string();
+        if (!link_error && starts_with(target, folder.string() + "/")) open.push_back(target);
+    }
+    return open;
+}
+
+TEST_F(SaveFaults, KilledSaveLeavesAWholeDesignFileAndNoTemporaryFile) {
+    // Two designs that a child process saves over each other until it is killed.
+    const auto design_a = new_design(texts_, "DESIGN A");
+    const auto design_b = new_design(texts_, "DESIGN B");
+    FileContext quiet{texts_, host_, nullptr};
+    const std::string path = folder_.file("design.T73");
+    ASSERT_TRUE(save_design_file(*design_b, path, quiet));
+    const std::vector<Byte> bytes_b = test::read_bytes(path);
+    ASSERT_TRUE(save_design_file(*design_a, path, quiet));
+    const std::vector<Byte> bytes_a = test::read_bytes(path);
+    // Saving again writes the same bytes, so every whole file is one of the two.
+    ASSERT_TRUE(save_design_file(*design_a, path, quiet));
+    ASSERT_EQ(test::read_bytes(path), bytes_a);
+    ASSERT_EQ(bytes_a.size(), kFileSize);
+
+    std::mt19937 random(7);
+    std::uniform_int_distribution<int> pause_us(0, 4000);
+    int kills = 0;
+    int kills_while_writing = 0;
+    int leftovers = 0;
+    while (kills < 200 && kills_while_writing < 10) {
+        const pid_t child = ::fork();
+        ASSERT_GE(child, 0);
+        if (child == 0) {
+            for (unsigned i = 0;; ++i) save_design_file(i % 2 ? *design_b : *design_a, path, quiet);
+        }
+        std::this_thread::sleep_for(std::chrono::microseconds(pause_us(random)));
+        // Stopped first, so that what it has open can be looked at before it dies.
+        ::kill(child, SIGSTOP);
+        int status = 0;
+        ASSERT_EQ(::waitpid(child, &status, WUNTRACED), child);
+        // Writing: its temporary file is open and has no name yet.
+        const std::string leftover = ".design.T73.tmp-" + std::to_string(child) + "-";
+        const std::vector<std::string> open = open_files_in(child, folder_.path());
+        const std::vector<std::string> names_when_stopped = folder_.entries();
+        const bool unnamed_open = std::any_of(open.begin(), open.end(), [](const std::string& f) {
+            return f.size() > 10 && f.compare(f.size() - 10, 10, " (deleted)") == 0;
+        });
+        const bool named =
+            std::any_of(names_when_stopped.begin(), names_when_stopped.end(),
+                        [&](const std::string& name) { return starts_with(name, leftover); });
+        ::kill(child, SIGKILL);
+        ASSERT_EQ(::waitpid(child, &status, 0), child);
+        ++kills;
+
+        const std::vector<Byte> now = test::read_bytes(path);
+        ASSERT_TRUE(now == bytes_a || now == bytes_b)
+            << "a mixed or partial file after kill " << kills;
+        const std::vector<std::string> names = folder_.entries();
+        if (unnamed_open && !named) {
+            ++kills_while_writing;
+            EXPECT_EQ(names, std::vector<std::string>{"design.T73"}) << "kill " << kills;
+        } else {
+            // Killed between naming its file and the rename: a whole design in a hidden leftover
+            // (one of an earlier kill may still wait for the next save to remove it).
+            for (const std::string& name : names) {
+                if (name == "design.T73") continue;
+                EXPECT_TRUE(starts_with(name, ".design.T73.tmp-")) << name;
+                const std::vector<Byte> left = test::read_bytes(folder_.path() / name);
+                EXPECT_TRUE(left == bytes_a || left == bytes_b) << "a partial leftover " << name;
+                leftovers += starts_with(name, leftover);
+            }
+        }
+    }
+    std::cout << "[   NOTE   ] " << kills << " saves killed, " << kills_while_writing
+              << " of them while writing; " << leftovers << " hidden leftovers\n";
+    EXPECT_GT(kills_while_writing, 0);
+
+    // The next save of the file removes what killed processes may have left.
+    ASSERT_TRUE(save_design_file(*doc_, path, quiet));
+    EXPECT_EQ(folder_.entries(), std::vector<std::string>{"design.T73"});
+    EXPECT_EQ(first_prompt_in(test::read_bytes(path)), "EDITED DESIGN");
+}
+
+TEST_F(SaveFaults, NextSaveRemovesOnlyLeftoversOfProcessesThatEnded) {
+    const pid_t ended = ::fork();
+    if (ended == 0) ::_exit(0);
+    ASSERT_EQ(::waitpid(ended, nullptr, 0), ended);
+    const std::string dead = ".design.T73.tmp-" + std::to_string(ended) + "-0";
+    const std::string alive = ".design.T73.tmp-" + std::to_string(::getpid()) + "-7";
+    const std::string other_file = ".other.T73.tmp-" + std::to_string(ended) + "-0";
+    const std::string unrelated = ".design.T73.tmp-notes";
+    for (const std::string& name : {dead, alive, other_file, unrelated}) {
+        test::write_text(folder_.file(name), "left");
+    }
+
+    FileContext quiet{texts_, host_, nullptr};
+    ASSERT_TRUE(save_design_file(*doc_, folder_.file("design.T73"), quiet));
+    std::vector<std::string> expected{alive, other_file, unrelated, "design.T73"};
+    std::sort(expected.begin(), expected.end());
+    EXPECT_EQ(folder_.entries(), expected);
+}
+
+TEST_F(SaveFaults, SaveThroughALinkWritesTheLinkedFileAndKeepsTheLink) {
+    fs::create_directory(folder_.path() / "real");
+    const std::string real = (folder_.path() / "real" / "design.T73").string();
+    put_previous(real);
+    const std::string link = folder_.file("link.T73");
+    fs::create_symlink(real, link);
+
+    FileContext quiet{texts_, host_, nullptr};
+    ASSERT_TRUE(save_design_file(*doc_, link, quiet));
+    EXPECT_TRUE(fs::is_symlink(link));
+    EXPECT_EQ(fs::read_symlink(link), real);
+    EXPECT_EQ(first_prompt_in(test::read_bytes(real)), "EDITED DESIGN");
+    EXPECT_EQ(entries_of(folder_.path() / "real"), std::vector<std::string>{"design.T73"});
+}
+
+class OpenFaults : public SaveFaults {
+  protected:
+    OpenFaults() {
+        FileContext quiet{texts_, host_, nullptr};
+        for (const auto& [marker, image] :
+             {std::pair{"DESIGN A", &image_a_}, {"DESIGN B", &image_b_}}) {
+            const auto doc = new_design(texts_, marker);
+            EXPECT_TRUE(save_design_file(*doc, folder_.file("image.T73"), quiet));
+            *image = test::read_bytes(folder_.file("image.T73"));
+        }
+        fs::remove(folder_.file("image.T73"));
+        // What the document holds after either file is opened.
+        for (const auto& [image, loaded] :
+             {std::pair{&image_a_, &loaded_a_}, {&image_b_, &loaded_b_}}) {
+            auto doc = new_design(texts_, "");
+            load_design_file_bytes(*doc, *image, texts_);
+            *loaded = test::document_bytes(*doc);
+        }
+    }
+
+    void open_while_changing(const std::string& path,
+                             std::function<void(const std::atomic<bool>&)> change,
+                             bool rejections_allowed);
+
+    std::vector<Byte> image_a_, image_b_, loaded_a_, loaded_b_;
+};
+
+TEST_F(OpenFaults, FileIsOpenedOnceAndReadWholeBeforeItIsChecked) {
+    const std::string path = folder_.file("design.T73");
+    test::write_bytes(path, image_a_);
+    const int watch = ::inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
+    ASSERT_GE(watch, 0);
+    ASSERT_GE(::inotify_add_watch(watch, path.c_str(), IN_OPEN | IN_CLOSE), 0);
+
+    ASSERT_TRUE(open_design_file(*doc_, path, context_));
+    EXPECT_EQ(test::document_bytes(*doc_), loaded_a_);
+
+    int opens = 0;
+    int closes = 0;
+    alignas(inotify_event) char buffer[4096];
+    for (ssize_t got; (got = ::read(watch, buffer, sizeof buffer)) > 0;) {
+        for (char* at = buffer; at < buffer + got;) {
+            const auto* event = reinterpret_cast<const inotify_event*>(at);
+            opens += (event->mask & IN_OPEN) != 0;
+            closes += (event->mask & IN_CLOSE) != 0;
+            at += sizeof(inotify_event) + event->len;
+        }
+    }
+    ::close(watch);
+    EXPECT_EQ(opens, 1);
+    EXPECT_EQ(closes, 1);
+}
+
+// Runs `change` in another thread until it goes out of scope.
+class Changer {
+  public:
+    explicit Changer(std::function<void(const std::atomic<bool>& stop)> change)
+        : thread_([this, change] { change(stop_); }) {}
+    Changer(const Changer&) = delete;
+    Changer& operator=(const Changer&) = delete;
+    ~Changer() {
+        stop_ = true;
+        thread_.join();
+    }
+
+  private:
+    std::atomic<bool> stop_{false};
+    std::thread thread_;
+};
+
+// Opens the design file again and again while another thread changes it; every open must give
+// design A or B whole, or (when allowed) be rejected with the document left as it was.
+void OpenFaults::open_while_changing(const std::string& path,
+                                     std::function<void(const std::atomic<bool>&)> change,
+                                     bool rejections_allowed) {
+    const Changer changer(std::move(change));
+    int whole = 0;
+    int rejected = 0;
+    for (int i = 0; i < 300; ++i) {
+        const std::vector<Byte> before = test::document_bytes(*doc_);
+        host_.clear_record();
+        if (open_design_file(*doc_, path, context_)) {
+            const std::vector<Byte> now = test::document_bytes(*doc_);
+            ASSERT_TRUE(now == loaded_a_ || now == loaded_b_) << "a mixed design at open " << i;
+            ++whole;
+        } else {
+            ASSERT_TRUE(rejections_allowed) << "open " << i << " failed";
+            ASSERT_EQ(host_.messages().size(), 1u);
+            EXPECT_EQ(host_.messages()[0].text, "Format of this TC file is incorrect!");
+            ASSERT_TRUE(test::document_bytes(*doc_) == before) << "changed by rejected open " << i;
+            ++rejected;
+        }
+    }
+    std::cout << "[   NOTE   ] " << whole << " whole designs, " << rejected << " rejected\n";
+}
+
+TEST_F(OpenFaults, FileReplacedWhileOpeningGivesOneWholeDesignOrTheOther) {
+    const std::string path = folder_.file("design.T73");
+    test::write_bytes(path, image_a_);
+    open_while_changing(
+        path,
+        [&](const std::atomic<bool>& stop) {
+            for (unsigned i = 0; !stop; ++i) {
+                write_file_atomically(path, i % 2 ? image_a_ : image_b_);
+            }
+        },
+        false);
+}
+
+TEST_F(OpenFaults, FileBeingWrittenInPlaceIsRejectedOrWhole) {
+    const std::string path = folder_.file("design.T73");
+    test::write_bytes(path, image_a_);
+    // Another program rewrites the file where it is, a piece at a time, as a copy does.
+    open_while_changing(
+        path,
+        [&](const std::atomic<bool>& stop) {
+            for (unsigned i = 0; !stop; ++i) {
+                const std::vector<Byte>& image = i % 2 ? image_a_ : image_b_;
+                const int fd = ::open(path.c_str(), O_WRONLY | O_TRUNC);
+                for (std::size_t at = 0; fd >= 0 && at < image.size(); at += 16384) {
+                    const std::size_t piece = std::min<std::size_t>(16384, image.size() - at);
+                    if (::write(fd, image.data() + at, piece) < 0) break;
+                    std::this_thread::sleep_for(std::chrono::microseconds(100));
+                }
+                if (fd >= 0) ::close(fd);
+            }
+        },
+        true);
+}
+
+// The bytes this process has read so far, as the kernel counts them; -1 where it does not.
+long long bytes_read_so_far() {
+    std::ifstream io("/proc/self/io");
+    for (std::string key; io >> key;) {
+        long long value = 0;
+        io >> value;
+        if (key == "rchar:") return value;
+    }
+    return -1;
+}
+
+TEST_F(OpenFaults, HugeFileIsOpenedWithoutReadingWhatLiesBehindTheDesign) {
+    // A design followed by 256 MB more (a sparse file: it takes no room on the disk).
+    const std::string path = folder_.file("huge.T73");
+    test::write_bytes(path, image_a_);
+    fs::resize_file(path, 256ull << 20);
+    const long long before = bytes_read_so_far();
+    if (before < 0) GTEST_SKIP() << "no /proc/self/io here";
+    ASSERT_TRUE(open_design_file(*doc_, path, context_));
+    EXPECT_LT(bytes_read_so_far() - before, 1 << 20);
+    EXPECT_EQ(test::document_bytes(*doc_), loaded_a_);
+}
+
+TEST_F(OpenFaults, PipeInPlaceOfADesignFileIsRefusedWithoutWaiting) {
+    const fs::path pipe = folder_.path() / "pipe.T73";
+    test::make_fifo(pipe);
+    const std::vector<Byte> before = test::document_bytes(*doc_);
+    bool opened = true;
+    EXPECT_TRUE(test::returns_without_waiting(
+        pipe, [&] { opened = open_design_file(*doc_, pipe.string(), context_); }));
+    EXPECT_FALSE(opened);
+    EXPECT_FALSE(open_design_file(*doc_, "/dev/null", context_));
+    EXPECT_TRUE(host_.messages().empty());
+    EXPECT_EQ(test::document_bytes(*doc_), before);
+}
+
+}  // namespace
+}  // namespace tc
