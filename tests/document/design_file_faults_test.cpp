@@ -1,6 +1,5 @@
 // Saving and opening when things go wrong, with the program's own code on real files: the previous
 // design file always survives whole, no temporary file stays behind, and the user is told.
-#include <dirent.h>
 #include <gtest/gtest.h>
 #include <signal.h>
 #include <sys/inotify.h>
