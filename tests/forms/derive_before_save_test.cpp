@@ -64,12 +64,6 @@ void expect_figures(const FormRecord& form, Figures expected) {
     EXPECT_EQ(form.record_length_high, expected.length / 256);
 }
 
-Byte byte_at(const LookupRecord& lookup, std::size_t offset) {
-    Byte value = 0;
-    std::memcpy(&value, reinterpret_cast<const unsigned char*>(&lookup) + offset, 1);
-    return value;
-}
-
 TEST(DeriveBeforeSave, FormsThatKeepNoRecordGetZeroFigures) {
     auto design = empty_design();
     FormRecord& update_lookup = saving_form(*design, 1);
@@ -221,36 +215,6 @@ TEST(DeriveBeforeSave, LookupLinesTakeTheLengthOfTheFieldTheyShow) {
     copy_lookup_lengths(design->forms, design->lookups);
     EXPECT_EQ(form.max_length_low[0], 70);
     EXPECT_EQ(form.max_length_high[0], 0);
-}
-
-TEST(DeriveBeforeSave, LookupLengthsFollowTheRecordOffsetsForEveryLinkCode) {
-    auto design = empty_design();
-    LookupRecord& lookup = design->lookup(1);
-    lookup.field_name[14][50] = 0xA1;    // byte 805
-    lookup.field_length_low[14] = 0xA2;  // byte 820
-    lookup.field_length_high[0] = 0xA3;  // byte 821
-    lookup.delimiter = 0xA4;             // byte 836
-    lookup.reserved_851[1060 - 851] = 0xA5;
-    lookup.reserved_851[1075 - 851] = 0xA6;
-    ASSERT_EQ(byte_at(lookup, 805), 0xA1);
-    ASSERT_EQ(byte_at(lookup, 836), 0xA4);
-    ASSERT_EQ(byte_at(lookup, 1075), 0xA6);
-    FormRecord& form = design->form(5);
-    form.lookup_file = 1;
-    const std::array<Byte, 3> links = {0, 16, 255};
-    for (std::size_t i = 0; i < links.size(); ++i) {
-        form.data_type[i] = kTypeLookup;
-        form.link[i] = links[i];
-    }
-
-    copy_lookup_lengths(design->forms, design->lookups);
-
-    EXPECT_EQ(form.max_length_low[0], 0xA1);
-    EXPECT_EQ(form.max_length_high[0], 0xA2);
-    EXPECT_EQ(form.max_length_low[1], 0xA3);
-    EXPECT_EQ(form.max_length_high[1], 0xA4);
-    EXPECT_EQ(form.max_length_low[2], 0xA5);
-    EXPECT_EQ(form.max_length_high[2], 0xA6);
 }
 
 TEST(DeriveBeforeSave, FormsWithoutAValidLookupFileKeepTheirLookupLineLengths) {
@@ -456,20 +420,6 @@ TEST(DeriveBeforeSave, MsqiFormShowsTheKeyFieldOfItsLookupOnLineOne) {
     EXPECT_EQ(empty_lookup.link[0], 5);
     EXPECT_EQ(no_msqi.link[0], 5);
     EXPECT_EQ(damaged_lookup_file.link[0], 5);
-}
-
-TEST(DeriveBeforeSave, RefreshesTheReaderBytesTakenFromTheSystemSettings) {
-    auto design = empty_design();
-    design->system.warning_beep = 3;
-    design->system.vibrator_duration = 7;
-    design->reader[reader::kReaderTypeBits] = reader::kType1D;
-
-    design->derive();
-
-    EXPECT_EQ(design->reader[reader::kWarningBeep], 3);
-    EXPECT_EQ(design->reader[reader::kVibratorSwitch], 1);
-    EXPECT_EQ(design->reader[reader::kVibratorDuration], 7);
-    EXPECT_EQ(design->reader[reader::kReaderKind], 1);
 }
 
 }  // namespace

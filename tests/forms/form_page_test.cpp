@@ -14,29 +14,78 @@ using namespace page_ids;
 
 constexpr int kLargeDataItem = 16;
 
-TEST_F(FormPageTest, BooleanRowShowsZeroAnd160ButStoresOneAndOne) {
-    run_page([&](ui::PropertySheet& sheet, FormPage& page) {
-        // A new design's rows are "nil": everything but the data type list is off.
-        EXPECT_FALSE(page.enabled(prompt_edit(0)));
-        EXPECT_FALSE(page.enabled(more_button(0)));
-        choose_type(page, 0, kTypeBoolean);
-        const FormRecord& form = page.working_forms()[0];
-        EXPECT_EQ(form.data_type[0], kTypeBoolean);
-        EXPECT_EQ(page.text(min_length_edit(0)), "0");
-        EXPECT_EQ(page.text(max_length_edit(0)), "160");
-        EXPECT_FALSE(page.enabled(min_length_edit(0)));
-        EXPECT_FALSE(page.enabled(max_length_edit(0)));
-        EXPECT_EQ(form.min_length[0], 1);
-        EXPECT_EQ(form.max_length_low[0], 1);
-        EXPECT_EQ(form.max_length_high[0], 0);
-        EXPECT_TRUE(page.enabled(prompt_edit(0)));
-        EXPECT_TRUE(page.enabled(input_source_list(0)));
-        EXPECT_TRUE(page.enabled(link_list(0)));
-        EXPECT_TRUE(page.enabled(more_button(0)));
-        sheet.user_presses_ok();
-    });
-    EXPECT_EQ(document->forms[0].min_length[0], 1);
-    EXPECT_EQ(document->forms[0].max_length_low[0], 1);
+// What choosing a data type does to the other controls of its row. A row starts as a "text" line
+// with prompt "P", input source "keypad" and lengths 5 and 40; the Form has a lookup file or not.
+TEST_F(FormPageTest, EachDataTypeEnablesAndSetsTheControlsOfItsRow) {
+    enum Link { kOff, kOn, kOnWithLookup };
+    struct Row {
+        Byte type;
+        bool prompt;
+        bool source;
+        int stored_source;  // 1 when the row keeps "keypad"
+        bool lengths;       // off: shown as 0 and 160
+        Byte stored_min, stored_max;
+        Link link;
+        bool more;
+    };
+    const Row rows[] = {
+        {kTypeNil, false, false, 3, false, 0, 160, kOff, false},
+        {kTypeText, true, true, 1, true, 5, 40, kOn, true},
+        {kTypeInteger, true, true, 1, true, 5, 40, kOn, true},
+        {kTypeReal, true, true, 1, true, 5, 40, kOn, true},
+        {kTypeLetter, true, true, 1, true, 5, 40, kOn, true},
+        {kTypeAuto, true, true, 1, true, 5, 40, kOn, true},
+        {kTypeAlphameric, true, true, 1, true, 5, 40, kOn, true},
+        {kTypeBoolean, true, true, 1, false, 1, 1, kOn, true},
+        {kTypeLookup, true, false, 3, false, 0, 160, kOnWithLookup, true},
+        {kTypeFixedData, true, false, 3, false, 0, 160, kOff, true},
+        {kTypePrompt, true, false, 3, false, 0, 160, kOff, false},
+        {kTypeCounter, true, false, 3, false, 0, 160, kOff, false},
+        {kTypePassDown, true, false, 3, false, 0, 160, kOff, false},
+        {kTypePause, true, false, 3, false, 0, 160, kOff, false},
+        {kTypeExtension, false, false, 3, false, 0, 160, kOff, false},
+        {kTypeImage, true, false, 3, false, 0, 160, kOnWithLookup, true},
+        {kTypeLargeData, true, false, 0, true, 5, 40, kOn, true},
+        {kTypeReadFrom2D, true, false, 1, true, 5, 40, kOn, true},
+    };
+    use_2d_reader();
+    for (const Byte lookup_file : {Byte{0}, Byte{1}}) {
+        for (const Row& r : rows) {
+            SCOPED_TRACE(testing::Message()
+                         << "type " << int{r.type} << " lookup " << int{lookup_file});
+            reset_design_document(*document, *texts);
+            FormRecord& stored = document->forms[0];
+            stored.lookup_file = lookup_file;
+            for (const std::size_t line : {0, 1}) {
+                stored.data_type[line] = kTypeText;
+                store_text(stored.prompt[line], "P");
+                stored.input_source[line] = 1;
+                stored.min_length[line] = 5;
+                stored.max_length_low[line] = 40;
+            }
+            // "read from 2D" is offered once another row is "large data".
+            if (r.type == kTypeReadFrom2D) stored.data_type[0] = kTypeLargeData;
+            const int row = 1;
+            run_page([&](ui::PropertySheet&, FormPage& page) {
+                choose_type(page, row, r.type >= kTypeLargeData ? kLargeDataItem : r.type);
+                const FormRecord& form = page.working_forms()[0];
+                ASSERT_EQ(form.data_type[row], r.type);
+                EXPECT_EQ(page.enabled(prompt_edit(row)), r.prompt);
+                EXPECT_EQ(page.text(prompt_edit(row)), r.prompt ? "P" : "");
+                EXPECT_EQ(page.enabled(input_source_list(row)), r.source);
+                EXPECT_EQ(form.input_source[row], r.stored_source);
+                EXPECT_EQ(page.enabled(min_length_edit(row)), r.lengths);
+                EXPECT_EQ(page.enabled(max_length_edit(row)), r.lengths);
+                EXPECT_EQ(page.text(min_length_edit(row)), r.lengths ? "5" : "0");
+                EXPECT_EQ(page.text(max_length_edit(row)), r.lengths ? "40" : "160");
+                EXPECT_EQ(form.min_length[row], r.stored_min);
+                EXPECT_EQ(form.max_length_low[row], r.stored_max);
+                EXPECT_EQ(page.enabled(link_list(row)),
+                          r.link == kOn || (r.link == kOnWithLookup && lookup_file != 0));
+                EXPECT_EQ(page.enabled(more_button(row)), r.more);
+            });
+        }
+    }
 }
 
 TEST_F(FormPageTest, LengthEditsAreCorrectedInPlace) {
@@ -215,29 +264,44 @@ TEST_F(FormPageTest, WithoutThe2DReaderTheTwoDTypesAreGone) {
     });
 }
 
+// Choosing a data type resets the line's properties when the new type cannot keep what the old
+// one had.
 TEST_F(FormPageTest, ChoosingATypeResetsThePropertiesItCannotKeep) {
-    FormRecord& stored = document->forms[0];
-    stored.data_type[0] = kTypeText;
-    stored.fixed_length_on[0] = 1;
-    stored.fixed_length_low[0] = 8;
-    stored.check_digit[0] = 3;
-    run_page([&](ui::PropertySheet&, FormPage& page) {
-        const FormRecord& form = page.working_forms()[0];
-        choose_type(page, 0, kTypeText);  // the same type again
-        EXPECT_EQ(form.fixed_length_on[0], 1);
-        choose_type(page, 0, kTypeInteger);  // 1-7 after 1-6 keeps them
-        EXPECT_EQ(form.fixed_length_low[0], 8);
-        EXPECT_EQ(form.check_digit[0], 3);
-        choose_type(page, 0, kTypePrompt);  // above 7 after 2 resets them
-        EXPECT_EQ(form.fixed_length_on[0], 0);
-        EXPECT_EQ(form.fixed_length_low[0], 0);
-        EXPECT_EQ(form.check_digit[0], 0);
-        EXPECT_EQ(form.partial_length[0], 20);
-        EXPECT_EQ(form.auto_enter[0], 1);
-        EXPECT_FALSE(page.enabled(more_button(0)));
-        EXPECT_FALSE(page.enabled(link_list(0)));
-        EXPECT_EQ(form.input_source[0], 3);
-    });
+    struct Change {
+        Byte from, to;
+        bool resets;
+    };
+    const Change changes[] = {
+        {kTypeText, kTypeNil, true},          {kTypeText, kTypeInteger, false},
+        {kTypeInteger, kTypePrompt, true},    {kTypeExtension, kTypeFixedData, true},
+        {kTypeLookup, kTypePrompt, false},    {kTypeAlphameric, kTypeFixedData, false},
+        {kTypeImage, kTypeCounter, false},    {kTypeLargeData, kTypePause, false},
+        {kTypeReadFrom2D, kTypeImage, false}, {kTypePrompt, kTypeText, true},
+        {kTypeLookup, kTypeText, true},       {kTypePause, kTypeLookup, true},
+        {kTypeBoolean, kTypeLookup, false},   {kTypeAlphameric, kTypeText, false},
+        {kTypeLargeData, kTypeText, false},   {kTypeImage, kTypeAuto, false},
+    };
+    use_2d_reader();
+    for (const Change& c : changes) {
+        SCOPED_TRACE(testing::Message() << int{c.from} << " to " << int{c.to});
+        reset_design_document(*document, *texts);
+        FormRecord& stored = document->forms[0];
+        stored.data_type[1] = c.from;
+        stored.fixed_length_on[1] = 1;
+        stored.check_digit[1] = 3;
+        stored.partial_length[1] = 7;
+        stored.auto_enter[1] = 2;
+        if (c.from == kTypeReadFrom2D) stored.data_type[0] = kTypeLargeData;
+        run_page([&](ui::PropertySheet&, FormPage& page) {
+            choose_type(page, 1, c.to);
+            const FormRecord& form = page.working_forms()[0];
+            ASSERT_EQ(form.data_type[1], c.to);
+            EXPECT_EQ(form.fixed_length_on[1], c.resets ? 0 : 1);
+            EXPECT_EQ(form.check_digit[1], c.resets ? 0 : 3);
+            EXPECT_EQ(form.partial_length[1], c.resets ? 20 : 7);
+            EXPECT_EQ(form.auto_enter[1], c.resets ? 1 : 2);
+        });
+    }
 }
 
 TEST_F(FormPageTest, FormListRecordModeAndResetActOnTheCurrentForm) {

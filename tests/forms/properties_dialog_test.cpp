@@ -264,16 +264,5 @@ TEST_F(PropertiesDialogTest, LargeDataLinkAfterOk) {
     });
 }
 
-TEST_F(PropertiesDialogTest, LanguageTexts) {
-    texts->read_language_entries("Deutsch\r\n191=Eigenschaften\r\n194=Feste Laenge\r\n");
-    texts->set_language_active(true);
-    open_line(0, kTypeText, [](ui::Dialog& d) {
-        EXPECT_EQ(d.title(), "Eigenschaften");
-        EXPECT_EQ(d.text(kFixedLengthCheck), "Feste Laenge");
-        EXPECT_EQ(d.text(kInitialCheck), "");
-        d.user_presses_ok();
-    });
-}
-
 }  // namespace
 }  // namespace tc::test

@@ -4,7 +4,6 @@
 
 #include <array>
 #include <functional>
-#include <memory>
 #include <string>
 #include <vector>
 
@@ -12,8 +11,7 @@
 #include "resources/barcode_page_layout.h"
 #include "resources/reader_dialog_layouts.h"
 #include "settings/settings_page.h"
-#include "shell/editor_sheet.h"
-#include "ui/headless_host.h"
+#include "shell/sheet_test_support.h"
 
 namespace tc {
 namespace {
@@ -32,52 +30,17 @@ constexpr std::array<std::size_t, 23> kTwoDBytes{191, 192, 193, 194, 195, 196, 2
 constexpr std::array<std::size_t, 19> kElrBytes{101, 102, 103, 104, 105, 106, 120, 121, 122, 123,
                                                 124, 133, 148, 144, 137, 161, 162, 163, 154};
 
-// The Menu and Lookup pages are not part of these tests.
-class StandInPage : public ui::Page {
-  public:
-    explicit StandInPage(const ui::DialogTemplate& layout) : ui::Page(layout) {}
-};
-const ui::DialogTemplate kMenuLayout{"MENUDLG", {}, 640, 480, {}};
-const ui::DialogTemplate kLookupLayout{"LOOKUPDLG", {}, 640, 480, {}};
+constexpr std::size_t kBarcodePage = 3;
 
-class BarcodePageTest : public ::testing::Test {
+class BarcodePageTest : public test::SheetTest {
   protected:
-    BarcodePageTest() {
-        reset_design_document(*document, *texts);
-        host.set_caption_source([this](int id) { return texts->load_program_text(id); });
+    void run_sheet(const std::function<void(ui::PropertySheet&, BarcodePage&)>& script) {
+        run_page<BarcodePage>(kBarcodePage, script);
     }
-
-    // Runs the editor sheet with the Form page, two stand-ins, the Barcode page and the Settings
-    // page; the script gets the Barcode page after the user has switched to it.
-    int run_sheet(const std::function<void(ui::PropertySheet&, BarcodePage&)>& script) {
-        ui::PropertySheet sheet(
-            "Terminal Composer",
-            {{"Form", [this] { return std::make_unique<FormPage>(*document, *texts, numbers); }},
-             {"Menu", [] { return std::make_unique<StandInPage>(kMenuLayout); }},
-             {"Lookup", [] { return std::make_unique<StandInPage>(kLookupLayout); }},
-             {"Barcode", [this] { return std::make_unique<BarcodePage>(*document, *texts); }},
-             {"Settings", [this] { return std::make_unique<SettingsPage>(*document, *texts); }}});
-        host.on_sheet([&](ui::PropertySheet& s) {
-            s.show_page(3);
-            script(s, dynamic_cast<BarcodePage&>(*s.page(3)));
-        });
-        return host.run_sheet(sheet);
-    }
-
-    // Runs the sheet, lets the script work on the page and confirms the sheet.
     void apply(const std::function<void(BarcodePage&)>& script) {
-        run_sheet([&](ui::PropertySheet& sheet, BarcodePage& page) {
-            script(page);
-            sheet.user_presses_ok();
-        });
+        apply_page<BarcodePage>(kBarcodePage, script);
     }
-
-    ReaderSettingsRecord& reader() { return document->reader; }
-
-    std::unique_ptr<DesignDocument> document = std::make_unique<DesignDocument>();
-    std::unique_ptr<texts::ProgramTexts> texts = std::make_unique<texts::ProgramTexts>();
-    std::array<std::string, kFormCount> numbers = shell::make_form_number_texts();
-    ui::HeadlessHost host;
+    ReaderSettingsRecord& reader() { return document().reader; }
 };
 
 // Gives every enable byte of a list a state of its own: on unless the slot is a multiple of 3.
@@ -96,17 +59,8 @@ TEST_F(BarcodePageTest, ANewDesignShowsTheOneDReaderAndAppliesUnchanged) {
         EXPECT_FALSE(page.checked(ids::kRfidCheck));
         EXPECT_FALSE(page.enabled(ids::kRfidMore));
 
-        const auto& sounds = page.items(ids::kGoodReadList);
-        ASSERT_EQ(sounds.size(), 10u);
-        EXPECT_EQ(sounds[0], "Mute");
-        EXPECT_EQ(sounds[1], "Sound 1");
-        EXPECT_EQ(sounds[9], "Sound 9");
         EXPECT_EQ(page.selection(ids::kGoodReadList), 2);
         EXPECT_EQ(page.text(ids::kLedEdit), "0");
-        const auto& frequencies = page.items(ids::kFrequencyList);
-        ASSERT_EQ(frequencies.size(), 10u);
-        EXPECT_EQ(frequencies.front(), "500 Hz");
-        EXPECT_EQ(frequencies.back(), "5000 Hz");
         EXPECT_EQ(page.selection(ids::kFrequencyList), 0);
         EXPECT_EQ(page.text(ids::kBuzzerEdit), "0");
 
@@ -116,13 +70,9 @@ TEST_F(BarcodePageTest, ANewDesignShowsTheOneDReaderAndAppliesUnchanged) {
         EXPECT_EQ(page.text(ids::kTimeOutEdit), "3");
         EXPECT_TRUE(page.visible(ids::kNegativeCheck));
         EXPECT_TRUE(page.visible(ids::kGtinCheck));
-        EXPECT_FALSE(page.visible(ids::kIlluminationList));
-        EXPECT_FALSE(page.visible(ids::kPostalButton));
         EXPECT_FALSE(page.visible(ids::kElrTimeOutEdit));
         EXPECT_FALSE(page.visible(ids::kAimDurationEdit));
 
-        EXPECT_EQ(page.text(slot_check(1)), "Code 39");
-        EXPECT_EQ(page.text(slot_check(16)), "EAN-13/UPC-A");
         EXPECT_EQ(page.text(slot_check(26)), "ISBT 128");
         EXPECT_FALSE(page.visible(slot_check(27)));
         for (std::size_t i = 0; i < kOneDBytes.size(); ++i) {
@@ -141,7 +91,7 @@ TEST_F(BarcodePageTest, ANewDesignShowsTheOneDReaderAndAppliesUnchanged) {
         EXPECT_TRUE(page.visible(slot_more(25)));
     });
     EXPECT_EQ(reader().bytes, before.bytes);
-    EXPECT_TRUE(document->modified);
+    EXPECT_TRUE(document().modified);
 }
 
 TEST_F(BarcodePageTest, EachListLoadsAndStoresItsOwnEnableBytes) {
@@ -270,7 +220,7 @@ TEST_F(BarcodePageTest, NoneDisablesTheReaderControlsAndKeepsEveryReaderByte) {
         page.user_chooses(ids::kReaderList, 0);
     });
     EXPECT_EQ(reader().bytes, expected.bytes);
-    EXPECT_EQ(document->reader_states.mode(), ReaderMode::None);
+    EXPECT_EQ(document().reader_states.mode(), ReaderMode::None);
 }
 
 TEST_F(BarcodePageTest, AnElrDesignShowsNoneWithTheElrListAndWritesNoReader) {
@@ -351,7 +301,7 @@ TEST_F(BarcodePageTest, TwoDModeForcesLaserAndWritesItsSettings) {
     reader()[265] = 0;
     reader()[266] = 1;
     apply([&](BarcodePage& page) {
-        EXPECT_EQ(document->reader_working[296], 8);
+        EXPECT_EQ(document().reader_working[296], 8);
         EXPECT_EQ(page.selection(ids::kReaderList), 2);
         EXPECT_EQ(page.items(ids::kScanMode2DList).size(), 2u);
         EXPECT_EQ(page.selection(ids::kScanMode2DList), 1);
@@ -402,12 +352,12 @@ TEST_F(BarcodePageTest, UncheckingEan13ClearsAndDisablesBookland) {
     run_sheet([&](ui::PropertySheet& sheet, BarcodePage& page) {
         EXPECT_TRUE(page.checked(slot_check(6)));
         page.user_clicks(slot_check(5));
-        EXPECT_EQ(document->reader_working[195], 0);
+        EXPECT_EQ(document().reader_working[195], 0);
         EXPECT_FALSE(page.checked(slot_check(6)));
         EXPECT_FALSE(page.enabled(slot_check(6)));
         EXPECT_FALSE(page.enabled(slot_more(5)));
         page.user_clicks(slot_check(5));
-        EXPECT_EQ(document->reader_working[195], 1);
+        EXPECT_EQ(document().reader_working[195], 1);
         EXPECT_TRUE(page.enabled(slot_check(6)));
         EXPECT_FALSE(page.checked(slot_check(6)));
         sheet.user_presses_ok();
@@ -433,41 +383,67 @@ TEST_F(BarcodePageTest, CouponCodeIsSwitchedOnAtOnceWhenItsDecodersAreOn) {
         page.user_clicks(slot_check(23));
         EXPECT_TRUE(page.checked(slot_check(23)));
         EXPECT_TRUE(page.enabled(slot_more(23)));
-        EXPECT_EQ(document->reader_working[208], 1);
+        EXPECT_EQ(document().reader_working[208], 1);
         EXPECT_TRUE(host.dialogs_shown().empty());
 
         // GS1-128 off switches it off; so does UPC-A off with EAN-13 off.
         page.user_clicks(slot_check(8));
         EXPECT_FALSE(page.checked(slot_check(23)));
         EXPECT_FALSE(page.enabled(slot_more(23)));
-        EXPECT_EQ(document->reader_working[208], 0);
-        EXPECT_EQ(document->reader_working[211], 0);
+        EXPECT_EQ(document().reader_working[208], 0);
+        EXPECT_EQ(document().reader_working[211], 0);
         page.user_clicks(slot_check(8));
         page.user_clicks(slot_check(23));
-        EXPECT_EQ(document->reader_working[208], 1);
+        EXPECT_EQ(document().reader_working[208], 1);
         page.user_clicks(slot_check(1));
-        EXPECT_EQ(document->reader_working[191], 0);
-        EXPECT_EQ(document->reader_working[208], 0);
+        EXPECT_EQ(document().reader_working[191], 0);
+        EXPECT_EQ(document().reader_working[208], 0);
         EXPECT_FALSE(page.checked(slot_check(23)));
         page.user_clicks(slot_check(1));
         page.user_clicks(slot_check(23));
         page.user_clicks(slot_check(23));
-        EXPECT_EQ(document->reader_working[208], 0);
+        EXPECT_EQ(document().reader_working[208], 0);
         sheet.user_presses_ok();
     });
     EXPECT_EQ(reader()[208], 0);
     EXPECT_EQ(reader()[191], 1);
+}
 
-    // EAN-13 off while UPC-A carries the country code switches Coupon Code off.
-    reader()[195] = 1;
-    reader()[208] = 1;
-    reader()[202] = 2;
-    apply([&](BarcodePage& page) {
-        EXPECT_TRUE(page.checked(slot_check(23)));
-        page.user_clicks(slot_check(5));
-        EXPECT_FALSE(page.checked(slot_check(23)));
-    });
-    EXPECT_EQ(reader()[208], 0);
+// Coupon Code goes off when a click leaves it without the decoders it needs.
+TEST_F(BarcodePageTest, CouponCodeIsSwitchedOffWhenItsDecodersGo) {
+    constexpr int kUpcA = 1, kEan13 = 5, kGs1128 = 8;
+    struct Case {
+        bool upc_a, ean_13;
+        Byte preamble;
+        bool gs1_128;
+        int clicked;
+        bool stays;
+    };
+    const Case cases[] = {
+        {true, true, 1, true, kUpcA, true},    {true, false, 1, true, kUpcA, false},
+        {false, true, 1, true, kUpcA, true},   {true, true, 2, true, kUpcA, true},
+        {true, true, 1, true, kEan13, true},   {true, true, 2, true, kEan13, false},
+        {false, true, 1, true, kEan13, false}, {true, false, 2, true, kEan13, true},
+        {true, true, 1, true, kGs1128, false}, {true, true, 1, false, kGs1128, true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.upc_a << c.ean_13 << int{c.preamble} << c.gs1_128
+                                        << " slot " << c.clicked);
+        reset_reader_settings(reader());
+        reader()[404] = 0x40;
+        reader()[191] = c.upc_a;
+        reader()[195] = c.ean_13;
+        reader()[202] = c.preamble;
+        reader()[211] = c.gs1_128;
+        reader()[208] = 1;
+        apply([&](BarcodePage& page) {
+            page.user_clicks(slot_check(c.clicked));
+            EXPECT_EQ(page.checked(slot_check(23)), c.stays);
+            EXPECT_EQ(page.enabled(slot_more(23)), c.stays);
+        });
+        EXPECT_EQ(reader()[208], c.stays ? 1 : 0);
+    }
+    EXPECT_TRUE(host.dialogs_shown().empty());
 }
 
 TEST_F(BarcodePageTest, CouponCodeOpensTheCouponSettingWhenItsDecodersAreMissing) {
@@ -579,14 +555,14 @@ TEST_F(BarcodePageTest, ResetChangesTheWorkingCopyOnlyUntilApply) {
         EXPECT_EQ(page.selection(ids::kReaderList), 1);
         EXPECT_FALSE(page.checked(ids::kRfidCheck));
         EXPECT_FALSE(page.enabled(ids::kRfidMore));
-        EXPECT_FALSE(document->rfid);
+        EXPECT_FALSE(document().rfid);
         EXPECT_EQ(page.selection(ids::kGoodReadList), 2);
         EXPECT_EQ(page.text(slot_check(1)), "Code 39");
-        EXPECT_EQ(document->reader_working.bytes, expected.bytes);
+        EXPECT_EQ(document().reader_working.bytes, expected.bytes);
         EXPECT_EQ(reader().bytes, before.bytes);
     });
     EXPECT_EQ(reader().bytes, before.bytes);
-    EXPECT_FALSE(document->modified);
+    EXPECT_FALSE(document().modified);
 
     apply([&](BarcodePage& page) { page.user_clicks(ids::kResetButton); });
     EXPECT_EQ(reader().bytes, expected.bytes);
@@ -606,7 +582,7 @@ TEST_F(BarcodePageTest, TheReaderChoiceReloadsThePageWithoutTouchingReaderBytes)
         EXPECT_FALSE(page.checked(ids::kRfidCheck));
         page.user_chooses(ids::kReaderList, 2);
         EXPECT_EQ(page.layout_mode(), ReaderMode::TwoD);
-        EXPECT_EQ(document->reader_working[404], 0x40);
+        EXPECT_EQ(document().reader_working[404], 0x40);
         EXPECT_EQ(page.text(slot_check(1)), "UPC-A");
         EXPECT_EQ(page.text(ids::kDecodeTimeOutEdit), "44");
         EXPECT_FALSE(page.checked(slot_check(10)));
@@ -614,17 +590,17 @@ TEST_F(BarcodePageTest, TheReaderChoiceReloadsThePageWithoutTouchingReaderBytes)
         EXPECT_EQ(page.text(ids::kTimeOutEdit), "9");
         page.user_clicks(ids::kRfidCheck);
         page.user_chooses(ids::kReaderList, 2);
-        EXPECT_EQ(document->reader_working[736], 0x07);
+        EXPECT_EQ(document().reader_working[736], 0x07);
     });
     EXPECT_EQ(reader().bytes, expected.bytes);
-    EXPECT_EQ(document->reader_states.mode(), ReaderMode::TwoD);
+    EXPECT_EQ(document().reader_states.mode(), ReaderMode::TwoD);
 }
 
 TEST_F(BarcodePageTest, TheRfidReaderIsToldToTheFormPage) {
     reader()[736] = 1;
-    document->rfid = true;
-    document->forms[0].data_type[0] = kTypeText;
-    document->forms[0].input_source[0] = 2;  // RFID
+    document().rfid = true;
+    document().forms[0].data_type[0] = kTypeText;
+    document().forms[0].input_source[0] = 2;  // RFID
     run_sheet([&](ui::PropertySheet& sheet, BarcodePage& page) {
         const auto& form_page = dynamic_cast<FormPage&>(*sheet.page(0));
         EXPECT_TRUE(page.checked(ids::kRfidCheck));
@@ -632,16 +608,16 @@ TEST_F(BarcodePageTest, TheRfidReaderIsToldToTheFormPage) {
 
         // Reset switches the RFID reader off without telling the Form page.
         page.user_clicks(ids::kResetButton);
-        EXPECT_FALSE(document->rfid);
+        EXPECT_FALSE(document().rfid);
         EXPECT_FALSE(page.checked(ids::kRfidCheck));
         EXPECT_EQ(form_page.working_forms()[0].input_source[0], 2);
 
         page.user_clicks(ids::kRfidCheck);
-        EXPECT_TRUE(document->rfid);
+        EXPECT_TRUE(document().rfid);
         EXPECT_TRUE(page.enabled(ids::kRfidMore));
-        EXPECT_EQ(document->reader_working[736], 0);  // written when the page applies
+        EXPECT_EQ(document().reader_working[736], 0);  // written when the page applies
         page.user_clicks(ids::kRfidCheck);
-        EXPECT_FALSE(document->rfid);
+        EXPECT_FALSE(document().rfid);
         EXPECT_FALSE(page.enabled(ids::kRfidMore));
         EXPECT_EQ(form_page.working_forms()[0].input_source[0], 3);
     });
@@ -662,10 +638,10 @@ TEST_F(BarcodePageTest, ImageCaptureIsToldToTheSettingsPage) {
         sheet.show_page(3);
         auto& page = dynamic_cast<BarcodePage&>(*sheet.page(3));
         page.user_clicks(slot_check(20));
-        EXPECT_EQ(document->reader_working[300], 1);
+        EXPECT_EQ(document().reader_working[300], 1);
         EXPECT_TRUE(settings.enabled(SettingsPage::kImageCaptureCheck));
         page.user_clicks(slot_check(20));
-        EXPECT_EQ(document->reader_working[300], 0);
+        EXPECT_EQ(document().reader_working[300], 0);
         EXPECT_FALSE(settings.enabled(SettingsPage::kImageCaptureCheck));
     });
 }
@@ -716,10 +692,10 @@ TEST_F(BarcodePageTest, CancelDropsTheWorkingCopyAndTheNextSheetStartsFromTheSav
         sheet.user_presses_cancel();
     });
     EXPECT_EQ(reader().bytes, before.bytes);
-    EXPECT_FALSE(document->modified);
+    EXPECT_FALSE(document().modified);
     run_sheet([&](ui::PropertySheet&, BarcodePage& page) {
         EXPECT_EQ(page.layout_mode(), ReaderMode::OneD);
-        EXPECT_EQ(document->reader_working.bytes, before.bytes);
+        EXPECT_EQ(document().reader_working.bytes, before.bytes);
     });
 }
 

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <utility>
 #include <vector>
@@ -13,84 +14,69 @@ namespace {
 
 constexpr Byte kFiller = 0xAA;
 
-// Bytes the reset does not write, as [first, last] ranges.
-const std::vector<std::pair<std::size_t, std::size_t>> kNotReset = {
-    {84, 100},  {169, 190}, {209, 209}, {325, 327}, {332, 350},
-    {360, 369}, {371, 380}, {388, 403}, {737, 765},
-};
-
-bool in_not_reset(std::size_t offset) {
-    for (const auto& [first, last] : kNotReset) {
-        if (offset >= first && offset <= last) return true;
-    }
-    return false;
-}
-
 ReaderSettingsRecord filled_record(Byte filler) {
     ReaderSettingsRecord record;
     record.bytes.fill(filler);
     return record;
 }
 
-TEST(ReaderSettingsRecord, ResetWritesTheDefaultsOfTheTables) {
-    ReaderSettingsRecord record = filled_record(0);
-    reset_reader_settings(record);
-
-    // {offset, default} from the field tables: reader kind, each reader block, RFID and the
-    // common settings.
-    const std::vector<std::pair<std::size_t, Byte>> defaults = {
-        {0, 1},    {1, 1},    {4, 1},    {6, 0},     {10, 1},   {15, 127},   {16, 4},    {18, 1},
-        {25, 2},   {33, 0},   {35, 1},   {37, 127},  {42, 1},   {53, 1},     {61, 1},    {63, 1},
-        {64, 0},   {73, 1},   {76, 1},   {77, 0},    {78, 6},   {79, 3},     {80, 0},    {83, 1},
-        {101, 1},  {103, 0},  {106, 1},  {108, 14},  {112, 1},  {119, 0},    {124, 0},   {127, 3},
-        {128, 4},  {129, 55}, {137, 1},  {143, 0},   {154, 1},  {160, 1},    {161, 0},   {165, 30},
-        {166, 10}, {167, 0},  {191, 1},  {193, 0},   {196, 1},  {198, 10},   {202, 1},   {208, 0},
-        {210, 1},  {214, 0},  {217, 3},  {219, 55},  {227, 1},  {231, 0},    {237, 0},   {244, 1},
-        {256, 1},  {257, 1},  {264, 1},  {265, 1},   {268, 0},  {269, 1},    {272, 1},   {274, 1},
-        {275, 0},  {277, 1},  {280, 1},  {284, 1},   {286, 4},  {287, 0},    {289, 30},  {290, 6},
-        {291, 1},  {293, 2},  {296, 8},  {297, 1},   {300, 0},  {301, 1},    {304, 100}, {305, 10},
-        {309, 65}, {310, 40}, {311, 1},  {312, 2},   {313, 1},  {316, 55},   {320, 1},   {321, 1},
-        {322, 0},  {323, 0},  {324, 44}, {328, 255}, {329, 10}, {330, 3},    {331, 0},   {351, 1},
-        {352, 2},  {353, 9},  {354, 0},  {355, 2},   {356, 0},  {357, 1},    {358, 1},   {359, 0},
-        {383, 0},  {384, 0},  {385, 1},  {386, 0},   {387, 10}, {404, 0x01}, {405, 0},   {466, 0},
-        {728, 0},  {735, 0},  {736, 0},
+// The record of a new design, from the field tables: every byte the reset writes is 0 unless
+// listed with its default; the bytes it leaves alone keep `before`.
+ReaderSettingsRecord expected_new_design(const ReaderSettingsRecord& before) {
+    ReaderSettingsRecord r{};
+    const std::vector<std::pair<Byte, std::vector<std::size_t>>> defaults = {
+        {1, {0,   1,   4,   7,   9,   10,  13,  14,  17,  18,  20,  21,  24,  27,  28,  31,  35,
+             36,  41,  42,  45,  48,  49,  53,  56,  59,  60,  61,  63,  65,  66,  67,  69,  70,
+             71,  73,  74,  75,  76,  83,  101, 102, 104, 105, 106, 109, 110, 111, 112, 113, 114,
+             120, 121, 122, 123, 133, 137, 144, 148, 154, 160, 191, 192, 194, 195, 196, 199, 200,
+             201, 202, 203, 204, 210, 211, 212, 213, 223, 227, 233, 240, 244, 250, 256, 257, 258,
+             259, 260, 261, 262, 263, 264, 265, 266, 267, 269, 272, 274, 277, 280, 281, 283, 284,
+             291, 292, 297, 301, 302, 303, 306, 308, 311, 313, 320, 321, 351, 357, 358, 385, 404}},
+        {2, {25, 293, 312, 352, 355}},
+        {3, {79, 127, 134, 138, 145, 149, 155, 217, 224, 228, 234, 241, 245, 251, 314, 330}},
+        {4,
+         {16, 23, 30, 38, 128, 135, 139, 146, 150, 156, 218, 225, 229, 235, 242, 246, 252, 286,
+          315}},
+        {6, {78, 290}},
+        {8, {296}},
+        {9, {353}},
+        {10, {166, 198, 305, 329, 387}},
+        {14, {108}},
+        {30, {165, 289}},
+        {40, {310}},
+        {44, {324}},
+        {55, {129, 136, 140, 147, 151, 157, 219, 226, 230, 236, 243, 247, 253, 316}},
+        {65, {309}},
+        {100, {304}},
+        {127, {15, 22, 29, 37}},
+        {255, {328}},
     };
-    for (const auto& [offset, value] : defaults) {
-        EXPECT_EQ(record[offset], value) << "offset " << offset;
+    for (const auto& [value, offsets] : defaults) {
+        for (const std::size_t offset : offsets) r[offset] = value;
     }
-    const std::string disk_on_chip = "\\DiskOnChip";
-    EXPECT_EQ(std::string(record.bytes.begin() + 467, record.bytes.begin() + 478), disk_on_chip);
-    EXPECT_EQ(record[478], 0);
-    EXPECT_EQ(record[729], 0);
+    // Reserved and unwritten bytes, and the two texts behind their terminating zero.
+    const std::pair<std::size_t, std::size_t> kept[] = {
+        {84, 100},  {169, 190}, {209, 209}, {325, 327}, {332, 350}, {360, 369},
+        {371, 380}, {388, 403}, {479, 727}, {730, 734}, {737, 765},
+    };
+    for (const auto& [first, last] : kept) {
+        for (std::size_t offset = first; offset <= last; ++offset) r[offset] = before[offset];
+    }
+    const std::string store = "\\DiskOnChip";
+    std::copy(store.begin(), store.end(), r.bytes.begin() + 467);
+    return r;
 }
 
-TEST(ReaderSettingsRecord, ResetWritesEveryByteButTheUnresetOnes) {
-    ReaderSettingsRecord record = filled_record(kFiller);
-    reset_reader_settings(record);
-
-    for (std::size_t offset = 406; offset <= 465; ++offset) {
-        EXPECT_EQ(record[offset], 0) << "offset " << offset;
-    }
-    // The two texts: their bytes behind the terminating zero are kept.
-    const auto text_tail_kept = [](std::size_t offset) {
-        return (offset >= 479 && offset <= 727) || (offset >= 730 && offset <= 734);
-    };
-    // No default is 0xAA, so every byte written by the reset differs from the filler.
-    for (std::size_t offset = 0; offset < kReaderSettingsSize; ++offset) {
-        if (in_not_reset(offset) || text_tail_kept(offset)) {
-            EXPECT_EQ(record[offset], kFiller) << "offset " << offset;
-        } else {
-            EXPECT_NE(record[offset], kFiller) << "offset " << offset;
+TEST(ReaderSettingsRecord, ResetWritesTheDefaultsOfTheFieldTables) {
+    for (const Byte filler : {Byte{0}, kFiller}) {
+        ReaderSettingsRecord record = filled_record(filler);
+        const ReaderSettingsRecord before = record;
+        reset_reader_settings(record);
+        const ReaderSettingsRecord expected = expected_new_design(before);
+        for (std::size_t offset = 0; offset < kReaderSettingsSize; ++offset) {
+            EXPECT_EQ(record[offset], expected[offset]) << "offset " << offset;
         }
     }
-    EXPECT_EQ(record[467], '\\');
-    EXPECT_EQ(record[478], 0);
-    EXPECT_EQ(record[729], 0);
-
-    // Reset twice: the same bytes.
-    const ReaderSettingsRecord once = record;
-    reset_reader_settings(record);
-    EXPECT_EQ(record.bytes, once.bytes);
 }
 
 ReaderSettingsRecord with_reader_type(Byte type) {

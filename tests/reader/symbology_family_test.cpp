@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -9,372 +8,255 @@
 namespace tc {
 namespace {
 
-using symbology::Binding;
-using symbology::BindingKind;
-using symbology::control_id;
-using symbology::Effect;
-using symbology::Family;
-using symbology::Member;
-using symbology::Part;
+using ui::ControlKind;
 
-// The members with their titles and the bytes each one edits (length settings: all three bytes).
-struct Expected {
+// One thing a user does in a parameter dialog, found by the caption he sees: clicks the check box
+// or radio button of that caption, or chooses item `act` in (types `act` into) the list or edit
+// behind the label of that caption. Before the dialog opens `byte` holds `from`; after OK it must
+// hold `to`. A step without a caption only states what a byte holds after OK.
+struct Step {
+    std::string_view caption;
+    int act;
+    std::size_t byte;
+    int from;
+    int to;
+};
+using Case = std::vector<Step>;
+
+Step check(std::string_view caption, std::size_t byte) {
+    return {caption, 0, byte, 0, 1};
+}
+Step uncheck(std::string_view caption, std::size_t byte) {
+    return {caption, 0, byte, 1, 0};
+}
+Step radio(std::string_view caption, std::size_t byte, int position) {
+    return {caption, 0, byte, position == 0 ? 1 : 0, position};
+}
+Step choose(std::string_view label, int item, std::size_t byte, int stored) {
+    return {label, item, byte, stored == 0 ? 1 : 0, stored};
+}
+Step choose(std::string_view label, int item, std::size_t byte) {
+    return choose(label, item, byte, item);
+}
+Step type(std::string_view label, int value, std::size_t byte, int from = 0) {
+    return {label, value, byte, from, value};
+}
+Step holds(std::size_t byte, int from, int to) {
+    return {{}, 0, byte, from, to};
+}
+
+// The length settings: Max / Min with 90 and 20 (1D), Range from 5 to 9 (2D and ELR). Numbers
+// start within their bounds, so that OK stores them as they were.
+Case one_d_lengths(std::size_t mode) {
+    return {radio("Max / Min Length", mode, 1), type("Max Length :", 90, mode + 1, 50),
+            type("Min Length :", 20, mode + 2, 40)};
+}
+Case range(std::size_t mode, std::string_view label = "Select Length :") {
+    return {choose(label, 3, mode), type("Min Length :", 5, mode + 1),
+            type("Max Length :", 9, mode + 2)};
+}
+Case start_stop(std::size_t byte) {
+    return {radio("Matrix 25", byte, 2)};
+}
+Case addons() {
+    return {choose("Enable Addons :", 2, 197), type("Addons Redundancy :", 7, 198, 3)};
+}
+const Case kSeparator = {type("Replace Field Separator :", 'x', 728)};
+
+struct MemberCases {
     std::string_view name;
     std::string_view title;
-    std::vector<std::size_t> bytes;
+    std::vector<Case> cases;
 };
 
-const std::vector<Expected>& expected_members() {
-    static const std::vector<Expected> all = {
-        {"CODE39DLG_1D", "Code 39 Parameters", {2, 3, 4, 5}},
-        {"ITALYPHARMADLG_1D", "Italian Pharmacode Parameters", {7}},
-        {"FRENCHPHARMADLG_1D", "French Pharmacode Parameters", {9}},
-        {"DISCRETE25DLG_1D", "Industrial 25 Parameters", {11, 12, 13, 14, 15, 16}},
-        {"INTERLEAVE25DLG_1D", "Interleaved 25 Parameters", {18, 19, 20, 21, 22, 23}},
-        {"MATRIX25DLG_1D", "Matrix 25 Parameters", {25, 26, 27, 28, 29, 30}},
-        {"CODABARDLG_1D", "Codabar Parameters", {32}},
-        {"MSIDLG_1D", "MSI Parameters", {34, 35, 36, 37, 38}},
-        {"PLESSEYDLG_1D", "Plessey Parameters", {40, 41}},
-        {"UPCEDLG_1D", "UPC-E Parameters", {43, 44, 45}},
-        {"EAN8DLG_1D", "EAN-8 Parameters", {49, 52}},
-        {"EAN13DLG_1D", "EAN-13/UPC-A Parameters", {54, 55, 56, 59, 60, 61}},
-        {"TELEPENDLG_1D", "Telepen Parameters", {63}},
-        {"RSS14DLG_1D", "GS1 DataBar Parameters", {65, 66, 67}},
-        {"RSSLIMITEDDLG_1D", "GS1 DataBar Limited Parameters", {69, 70, 71}},
-        {"RSSEXPANDEDDLG_1D", "GS1 DataBar Expanded Parameters", {73}},
-        {"EAN128DLG_1D", "GS1-128 (EAN 128) Parameters", {77, 728}},
-        {"UPCADLG_2D", "UPC-A Parameters", {197, 198, 199, 202}},
-        {"UPCEDLG_2D", "UPC-E0 Parameters", {197, 198, 200, 203, 205}},
-        {"UPCE1DLG_2D", "UPC-E1 Parameters", {197, 198, 201, 204, 206}},
-        {"EAN8DLG_2D", "EAN-8 Parameters", {197, 198, 207}},
-        {"EAN13DLG_2D_4507", "EAN-13 Parameters", {197, 198}},
-        {"EAN128DLG_2D", "GS1-128 (EAN 128) Parameters", {728}},
-        {"ISBTDLG_2D", "ISBT 128 Parameters", {386, 387}},
-        {"CODE39DLG_2D", "Code 39 Parameters", {214, 215, 216, 217, 218, 219, 220, 221, 222, 299}},
-        {"CODE93DLG_2D", "Code 93 Parameters", {224, 225, 226}},
-        {"CODE11DLG_2D", "Code 11 Parameters", {228, 229, 230, 231, 232}},
-        {"INTERLEAVE25DLG_2D", "Interleaved 25 Parameters", {234, 235, 236, 237, 238, 239}},
-        {"DISCRETE25DLG_2D", "Industrial 25 Parameters", {241, 242, 243}},
-        {"CODABARDLG_2D", "Codabar Parameters", {245, 246, 247, 248, 249, 299}},
-        {"MSIDLG_2D", "MSI Parameters", {251, 252, 253, 254, 255, 256}},
-        {"MATRIX25_2D_4507", "Matrix 25 Parameters", {314, 315, 316, 317, 318, 319}},
-        {"RSS14DLG_2D", "GS1 DataBar 14/Limited Parameters", {268}},
-        {"POSTALDLG_2D", "Postal Code Parameters", {257, 258, 259, 260, 261, 262, 263, 264}},
-        {"COMPOSITEDLG_2D", "Composite Parameters", {269, 270, 271, 272, 273}},
-        {"SYMBOLOGIESDLG_2D",
-         "2D Symbologies Parameters",
-         {274, 275, 276, 277, 278, 279, 280, 281, 282, 283, 284, 285}},
-        {"MACROPDFDLG_2D", "Macro PDF Parameters", {286, 287, 288}},
-        {"UPCADLG_1D_ELR", "UPC-A Parameters", {107, 109, 112, 118}},
-        {"UPCEDLG_1D_ELR", "UPC-E0 Parameters", {107, 110, 113, 115, 118}},
-        {"UPCE1DLG_1D_ELR", "UPC-E1 Parameters", {107, 111, 114, 116, 118}},
-        {"EAN8DLG_1D_ELR", "EAN-8 Parameters", {107, 117}},
-        {"CODE39DLG_1D_ELR", "Code 39 Parameters", {125, 126, 127, 128, 129, 130, 131, 132}},
-        {"CODE93DLG_1D_ELR", "Code 93 Parameters", {134, 135, 136}},
-        {"INTERLEAVE25DLG_1D_ELR", "Interleaved 25 Parameters", {138, 139, 140, 141, 142, 143}},
-        {"DISCRETE25DLG_1D_ELR", "Industrial 25 Parameters", {145, 146, 147}},
-        {"CODABARDLG_1D_ELR", "Codabar Parameters", {149, 150, 151, 152, 153}},
-        {"MSIDLG_1D_ELR", "MSI Parameters", {155, 156, 157, 158, 159, 160}},
-        {"RSS14DLG_1D_ELR", "GS1 DataBar Parameters", {164}},
-        {"EAN128DLG_1D_ELR", "GS1-128 (EAN 128) Parameters", {728}},
+// The members, their titles and what each caption edits, from the reader settings record's
+// tables and the parameter dialogs' member tables.
+const std::vector<MemberCases>& members() {
+    const auto c = [](std::string_view caption, std::size_t byte) {
+        return Case{check(caption, byte)};
     };
+    const std::string_view tcd = "Transmit Check Digit", vcd = "Verify Check Digit";
+    // clang-format off
+    static const std::vector<MemberCases> all = {
+        {"CODE39DLG_1D", "Code 39 Parameters", {c("Transmit Start/Stop Character", 2), c(vcd, 3), c(tcd, 4), c("Code 39 Full ASCII", 5)}},
+        {"ITALYPHARMADLG_1D", "Italian Pharmacode Parameters", {c(tcd, 7)}},
+        {"FRENCHPHARMADLG_1D", "French Pharmacode Parameters", {c(tcd, 9)}},
+        {"DISCRETE25DLG_1D", "Industrial 25 Parameters", {start_stop(11), c(vcd, 12), c(tcd, 13), one_d_lengths(14)}},
+        {"INTERLEAVE25DLG_1D", "Interleaved 25 Parameters", {start_stop(18), c(vcd, 19), c(tcd, 20), one_d_lengths(21)}},
+        {"MATRIX25DLG_1D", "Matrix 25 Parameters", {{radio("Industrial 25", 25, 0)}, c(vcd, 26), c(tcd, 27), one_d_lengths(28)}},
+        {"CODABARDLG_1D", "Codabar Parameters", {{radio("ABCD / TN*E", 32, 4)}}},
+        {"MSIDLG_1D", "MSI Parameters", {{radio("Modulo 11 && 10", 34, 2)}, {radio("Both digits not transmitted", 35, 2)}, one_d_lengths(36)}},
+        {"PLESSEYDLG_1D", "Plessey Parameters", {c("Convert to UK Plessey", 40), c(tcd, 41)}},
+        {"UPCEDLG_1D", "UPC-E Parameters", {c("Convert to UPC-A", 43), c("Transmit System Number", 44), c(tcd, 45)}},
+        {"EAN8DLG_1D", "EAN-8 Parameters", {c("Convert to EAN-13", 52), c(tcd, 49)}},
+        {"EAN13DLG_1D", "EAN-13/UPC-A Parameters", {c("ISBN Conversion", 54), c("ISSN Conversion", 55), c("Transmit EAN-13 Check Digit", 56),
+            c("Transmit UPC-A System Number", 59), c("Transmit UPC-A Check Digit", 60), c("Convert UPC-A to EAN-13", 61)}},
+        {"TELEPENDLG_1D", "Telepen Parameters", {{radio("AIM Telepen  (Full ASCII)", 63, 0)}, {radio("Original Telepen  (Numeric)", 63, 1)}}},
+        {"RSS14DLG_1D", "GS1 DataBar Parameters", {c("Transmit Code ID: ]e0", 67), c("Transmit Application ID", 66), c(tcd, 65)}},
+        {"RSSLIMITEDDLG_1D", "GS1 DataBar Limited Parameters", {c("Transmit Code ID: ]e0", 71), c("Transmit Application ID", 70), c(tcd, 69)}},
+        {"RSSEXPANDEDDLG_1D", "GS1 DataBar Expanded Parameters", {c("Transmit Code ID: ]e0", 73)}},
+        {"EAN128DLG_1D", "GS1-128 (EAN 128) Parameters", {c("Transmit Code ID : ]C1", 77), kSeparator}},
+
+        {"UPCADLG_2D", "UPC-A Parameters", {{choose("Transmit Preamble :", 2, 202)}, addons(), c(tcd, 199)}},
+        {"UPCEDLG_2D", "UPC-E0 Parameters", {{choose("Transmit Preamble :", 1, 203)}, addons(), c(tcd, 200), c("Convert to UPC-A", 205)}},
+        {"UPCE1DLG_2D", "UPC-E1 Parameters", {{choose("Transmit Preamble :", 2, 204)}, addons(), c(tcd, 201), c("Convert to UPC-A", 206)}},
+        {"EAN8DLG_2D", "EAN-8 Parameters", {addons(), c("Convert to EAN-13", 207)}},
+        {"EAN13DLG_2D_4507", "EAN-13 Parameters", {addons()}},
+        {"EAN128DLG_2D", "GS1-128 (EAN 128) Parameters", {kSeparator}},
+        {"ISBTDLG_2D", "ISBT 128 Parameters", {{choose("Concatenation :", 1, 386)},
+            {choose("Concatenation :", 2, 386), type("Concatenation Redundancy :", 12, 387, 4)}}},
+        {"CODE39DLG_2D", "Code 39 Parameters", {c("Trioptic 39", 214), c("Convert to Code 32", 215),
+            {check("Convert to Code 32", 215), check("Code 32 Prefix", 216)}, {uncheck("Convert to Code 32", 215), holds(216, 1, 0)},
+            range(217), c(vcd, 220), {check(vcd, 220), check(tcd, 221)}, {uncheck(vcd, 220), holds(221, 1, 0)},
+            c("Code 39 Full ASCII", 222), {choose("Code39 / Codabar : Inter-Character Gap", 1, 299)}}},
+        {"CODE93DLG_2D", "Code 93 Parameters", {range(224)}},
+        {"CODE11DLG_2D", "Code 11 Parameters", {range(228), {choose("Verify Check Digit :", 2, 231), check(tcd, 232)}}},
+        {"INTERLEAVE25DLG_2D", "Interleaved 25 Parameters", {range(234), {choose("Verify Check Digit :", 1, 237), check(tcd, 238)},
+            c("Convert to EAN13", 239)}},
+        {"DISCRETE25DLG_2D", "Industrial 25 Parameters", {range(241)}},
+        {"CODABARDLG_2D", "Codabar Parameters", {range(245), c("CLSI Editing", 248), c("NOTIS Editing", 249),
+            {choose("Code39 / Codabar : Inter-Character Gap", 1, 299)}}},
+        {"MSIDLG_2D", "MSI Parameters", {range(251), {choose("Check Digits :", 1, 254), choose("Check Algorithm :", 1, 256)}, c(tcd, 255)}},
+        {"MATRIX25_2D_4507", "Matrix 25 Parameters", {range(314), c("Enable Decode Redundancy", 317), c(vcd, 318),
+            {check(vcd, 318), check(tcd, 319)}, {uncheck(vcd, 318), holds(319, 1, 0)}}},
+        {"RSS14DLG_2D", "GS1 DataBar 14/Limited Parameters", {c("Convert GS1 DataBar 14/Limited to UPC/EAN", 268)}},
+        {"POSTALDLG_2D", "Postal Code Parameters", {c("US Postnet", 257), c("US Planet", 258), c("Transmit US Postal Check Digit", 264),
+            c("UK Postal", 259), c("Transmit UK Postal Check Digit", 260), c("Japan Postal", 261), c("Australian Postal", 262),
+            c("Dutch Postal", 263)}},
+        {"COMPOSITEDLG_2D", "Composite Parameters", {c("Composite CC-C", 269), c("Composite CC-A/B", 270), c("Composite TLC-39", 271),
+            c("GS1-128 Emulation Mode", 273), {choose("UPC Composite Mode :", 2, 272)}}},
+        {"SYMBOLOGIESDLG_2D", "2D Symbologies Parameters", {c("PDF417", 274), c("MicroPDF417", 275),
+            {check("MicroPDF417", 275), check("Code 128 Emulation", 276)}, c("Data Matrix", 277),
+            {check("Data Matrix", 277), choose("Data Matrix Inverse", 2, 278)}, {choose("Decode Mirror Image", 2, 279)},
+            c("Maxicode", 280), c("QR Code", 281), {check("QR Code", 281), choose("QR Code Inverse", 1, 282)}, c("MicroQR", 283),
+            c("Aztec", 284), {check("Aztec", 284), choose("Aztec Inverse", 2, 285)}}},
+        {"MACROPDFDLG_2D", "Macro PDF Parameters", {{choose("Transmit/Decode Mode Symbols :", 2, 286, 4), holds(287, 1, 0)},
+            {choose("Transmit/Decode Mode Symbols :", 1, 286, 1), holds(287, 0, 1)}, {choose("Escape Characters :", 1, 288, 2)}}},
+
+        {"UPCADLG_1D_ELR", "UPC-A Parameters", {{choose("Transmit Preamble :", 2, 112)}, {choose("Decode Supplementals :", 1, 107)},
+            c(tcd, 109), c("UCC Coupon Extended Code", 118)}},
+        {"UPCEDLG_1D_ELR", "UPC-E0 Parameters", {{choose("Transmit Preamble :", 1, 113)}, {choose("Decode Supplementals :", 2, 107)},
+            c(tcd, 110), c("Convert to UPC-A", 115), c("UCC Coupon Extended Code", 118)}},
+        {"UPCE1DLG_1D_ELR", "UPC-E1 Parameters", {{choose("Transmit Preamble :", 2, 114)}, {choose("Decode Supplementals :", 1, 107)},
+            c(tcd, 111), c("Convert to UPC-A", 116), c("UCC Coupon Extended Code", 118)}},
+        {"EAN8DLG_1D_ELR", "EAN-8 Parameters", {{choose("Decode Supplementals :", 2, 107)}, c("Convert to EAN-13", 117)}},
+        {"CODE39DLG_1D_ELR", "Code 39 Parameters", {c("Convert to Code 32", 125), {check("Convert to Code 32", 125), check("Code 32 Prefix", 126)},
+            {uncheck("Convert to Code 32", 125), holds(126, 1, 0)}, range(127), c(vcd, 130), c(tcd, 131), c("Code 39 Full ASCII", 132)}},
+        {"CODE93DLG_1D_ELR", "Code 93 Parameters", {range(134)}},
+        {"INTERLEAVE25DLG_1D_ELR", "Interleaved 25 Parameters", {range(138), c(vcd, 141), c(tcd, 142), c("Convert to EAN13", 143)}},
+        {"DISCRETE25DLG_1D_ELR", "Industrial 25 Parameters", {range(145)}},
+        {"CODABARDLG_1D_ELR", "Codabar Parameters", {range(149), c("CLSI Editing", 152), c("NOTIS Editing", 153)}},
+        {"MSIDLG_1D_ELR", "MSI Parameters", {range(155), {choose("Check Digits :", 1, 158), choose("Check Algorithm :", 1, 160)}, c(tcd, 159)}},
+        {"RSS14DLG_1D_ELR", "GS1 DataBar Parameters", {c("Convert GS1 DataBar to UPC/EAN", 164)}},
+        {"EAN128DLG_1D_ELR", "GS1-128 (EAN 128) Parameters", {kSeparator}},
+    };
+    // clang-format on
     return all;
 }
 
-std::vector<std::size_t> bytes_of(const Member& m) {
-    std::vector<std::size_t> bytes;
-    for (const Binding& b : m.bindings) {
-        bytes.push_back(b.byte);
-        if (b.kind == BindingKind::FixedOrMaxMin || b.kind == BindingKind::AnyLengthRange) {
-            bytes.push_back(b.byte + 1);
-            bytes.push_back(b.byte + 2);
+bool is_input(ControlKind kind) {
+    return kind == ControlKind::Edit || kind == ControlKind::DropDownList;
+}
+
+// The control a user acts on for a caption: the visible check box or radio button that shows it,
+// or the list or edit that follows the label that shows it (with or without a closing " :").
+const ui::Control* control_for(const ui::Dialog& d, std::string_view caption) {
+    const std::vector<ui::Control>& controls = d.controls();
+    const ui::Control* found = nullptr;
+    for (std::size_t i = 0; i < controls.size(); ++i) {
+        const ui::Control& c = controls[i];
+        if (!c.visible || (c.text != caption && c.text != std::string(caption) + " :")) continue;
+        const ui::Control* target = nullptr;
+        if (c.kind == ControlKind::CheckBox || c.kind == ControlKind::RadioButton) target = &c;
+        if (c.kind == ControlKind::Label) {
+            for (std::size_t j = i + 1; j < controls.size() && !target; ++j) {
+                if (is_input(controls[j].kind)) target = &controls[j];
+            }
         }
+        if (!target) continue;
+        EXPECT_EQ(found, nullptr) << "two controls show " << caption;
+        found = target;
     }
-    std::sort(bytes.begin(), bytes.end());
-    return bytes;
+    return found;
 }
 
-int last_item(const Binding& b) {
-    return static_cast<int>(b.items.size()) - 1;
-}
-int last_choice(const Binding& b) {
-    return static_cast<int>(b.choices.size()) - 1;
+// A one-character edit takes the character, a numeric edit the number.
+std::string typed(const ui::Control& edit, const Step& s) {
+    return edit.text_limit == 1 ? std::string(1, static_cast<char>(s.act)) : std::to_string(s.act);
 }
 
-Byte list_value(const Binding& b, int position) {
-    return b.values.empty() ? static_cast<Byte>(position) : b.values[position];
-}
-
-// The position a master control shows for the record's byte.
-int shown_position(const Binding& master, Byte value) {
-    if (master.kind == BindingKind::Check) return value != 0 ? 1 : 0;
-    if (master.values.empty()) return value;
-    return static_cast<int>(std::find(master.values.begin(), master.values.end(), value) -
-                            master.values.begin());
-}
-
-// Writes a consistent set of values for every control of the member: the high pattern uses the
-// last choice, the maximum and Max / Min or Range; the low one the first choice, the minimum and
-// Fixed or Two Lengths. Dependent boxes follow their masters as the rules say.
-void put_pattern(const Member& m, bool high, ReaderSettingsRecord& r) {
-    for (const Binding& b : m.bindings) {
-        switch (b.kind) {
-            case BindingKind::Check:
-                r[b.byte] = high ? 1 : 0;
-                break;
-            case BindingKind::Radio:
-                r[b.byte] = static_cast<Byte>(high ? last_choice(b) : 0);
-                break;
-            case BindingKind::List:
-                r[b.byte] = list_value(b, high ? last_item(b) : 0);
-                break;
-            case BindingKind::Number:
-                r[b.byte] = static_cast<Byte>(high ? b.maximum : b.minimum);
-                break;
-            case BindingKind::Character:
-                r[b.byte] = high ? 'x' : 0;
-                break;
-            case BindingKind::FixedOrMaxMin:
-                r[b.byte] = high ? 1 : 0;
-                r[b.byte + 1] = high ? 90 : 5;
-                r[b.byte + 2] = high ? 20 : 60;
-                break;
-            case BindingKind::AnyLengthRange:
-                r[b.byte] = high ? 3 : 2;
-                r[b.byte + 1] = high ? 4 : 30;
-                r[b.byte + 2] = static_cast<Byte>(high ? symbology::max_length(m.family) : 20);
-                break;
-        }
-    }
-    for (const Binding& b : m.bindings) {
-        const symbology::Dependency& d = b.dependency;
-        if (d.master == 0) continue;
-        const Binding& master = m.bindings[*symbology::binding_of(m, d.master)];
-        const bool on = ((d.positions >> shown_position(master, r[d.master])) & 1u) != 0;
-        if (d.effect == Effect::EnableAndClear && !on) r[b.byte] = 0;
-        if (d.effect == Effect::Follow) r[b.byte] = on ? 1 : 0;
+void act(ui::Dialog& d, const Step& s) {
+    const ui::Control* c = control_for(d, s.caption);
+    ASSERT_NE(c, nullptr) << s.caption;
+    ASSERT_TRUE(c->enabled) << s.caption;
+    if (c->kind == ControlKind::DropDownList) {
+        d.user_chooses(c->id, s.act);
+    } else if (c->kind == ControlKind::Edit) {
+        d.user_types(c->id, typed(*c, s));
+    } else {
+        d.user_clicks(c->id);
     }
 }
 
-void expect_shows(const ui::Dialog& d, const Member& m, const ReaderSettingsRecord& r) {
-    for (std::size_t i = 0; i < m.bindings.size(); ++i) {
-        const Binding& b = m.bindings[i];
-        const int main = control_id(i, Part::kMain);
-        SCOPED_TRACE(testing::Message() << m.name << " byte " << b.byte);
-        switch (b.kind) {
-            case BindingKind::Check:
-                EXPECT_EQ(d.checked(main), r[b.byte] != 0);
-                break;
-            case BindingKind::Radio:
-            case BindingKind::FixedOrMaxMin:
-                for (int c = 0; c <= last_choice(b); ++c) {
-                    EXPECT_EQ(d.checked(control_id(i, Part::kFirstChoice + c)), c == r[b.byte]);
-                }
-                break;
-            case BindingKind::List:
-                EXPECT_EQ(d.items(main).size(), b.items.size());
-                EXPECT_EQ(list_value(b, d.selection(main)), r[b.byte]);
-                break;
-            case BindingKind::Number:
-                EXPECT_EQ(d.text(main), std::to_string(r[b.byte]));
-                break;
-            case BindingKind::Character:
-                EXPECT_EQ(d.text(main), r[b.byte] == 0 ? "" : std::string(1, char(r[b.byte])));
-                break;
-            case BindingKind::AnyLengthRange:
-                EXPECT_EQ(d.selection(main), r[b.byte]);
-                break;
-        }
-        if (b.kind == BindingKind::FixedOrMaxMin || b.kind == BindingKind::AnyLengthRange) {
-            EXPECT_EQ(d.text(control_id(i, Part::kFirstLengthEdit)), std::to_string(r[b.byte + 1]));
-            EXPECT_EQ(d.text(control_id(i, Part::kSecondLengthEdit)),
-                      std::to_string(r[b.byte + 2]));
-        }
-    }
-}
-
-// What a user does to turn the low pattern into the high one. Lengths are typed the wrong way
-// round: Max / Min and Range put them in order.
-void act_high(ui::Dialog& d, const Member& m) {
-    for (std::size_t i = 0; i < m.bindings.size(); ++i) {
-        const Binding& b = m.bindings[i];
-        const int main = control_id(i, Part::kMain);
-        switch (b.kind) {
-            case BindingKind::Check:
-                if (b.dependency.effect != Effect::Follow && !d.checked(main)) d.user_clicks(main);
-                break;
-            case BindingKind::Radio:
-                d.user_clicks(control_id(i, Part::kFirstChoice + last_choice(b)));
-                break;
-            case BindingKind::List:
-                d.user_chooses(main, last_item(b));
-                break;
-            case BindingKind::Number:
-                d.user_types(main, std::to_string(b.maximum));
-                break;
-            case BindingKind::Character:
-                d.user_types(main, "x");
-                break;
-            case BindingKind::FixedOrMaxMin:
-                d.user_clicks(control_id(i, Part::kFirstChoice + 1));
-                d.user_types(control_id(i, Part::kFirstLengthEdit), "20");
-                d.user_types(control_id(i, Part::kSecondLengthEdit), "90");
-                break;
-            case BindingKind::AnyLengthRange:
-                d.user_chooses(main, 3);
-                d.user_types(control_id(i, Part::kFirstLengthEdit),
-                             std::to_string(symbology::max_length(m.family)));
-                d.user_types(control_id(i, Part::kSecondLengthEdit), "4");
-                break;
-        }
+// What the control of a step shows once its byte holds the step's result.
+void expect_shown(const ui::Dialog& d, const Step& s) {
+    const ui::Control* c = control_for(d, s.caption);
+    ASSERT_NE(c, nullptr) << s.caption;
+    if (c->kind == ControlKind::DropDownList) {
+        EXPECT_EQ(c->selection, s.act) << s.caption;
+    } else if (c->kind == ControlKind::Edit) {
+        EXPECT_EQ(c->text, typed(*c, s)) << s.caption;
+    } else {
+        EXPECT_EQ(c->checked, s.to != 0) << s.caption;
     }
 }
 
 class SymbologyFamilyTest : public ::testing::Test, protected symbology_test::SymbologyFixture {};
 
-TEST_F(SymbologyFamilyTest, MembersAreTheFortyNineDialogsWithTheirTitlesAndBytes) {
-    const auto all = symbology::members();
-    ASSERT_EQ(all.size(), 49u);
-    const auto count = [&](Family f) {
-        return std::count_if(all.begin(), all.end(),
-                             [&](const Member& m) { return m.family == f; });
-    };
-    EXPECT_EQ(count(Family::OneD), 17);
-    EXPECT_EQ(count(Family::TwoD), 20);
-    EXPECT_EQ(count(Family::Elr), 12);
-    EXPECT_FALSE(is_symbology_dialog("COUPON_CODE_2D"));
-    EXPECT_FALSE(is_symbology_dialog("RFIDPARAMDLG"));
-    EXPECT_EQ(run_symbology_dialog("IMAGECAPTUREDLG_2D", context), 0);
-    EXPECT_TRUE(host.dialogs_shown().empty());
-
-    for (const Expected& e : expected_members()) {
-        SCOPED_TRACE(e.name);
-        ASSERT_TRUE(is_symbology_dialog(e.name));
-        const Member& m = member(e.name);
-        const std::string_view suffix = e.name.substr(e.name.rfind("DLG") + 3);
-        const Family family = e.name.ends_with("_ELR")                  ? Family::Elr
-                              : e.name.find("_2D") != std::string::npos ? Family::TwoD
-                                                                        : Family::OneD;
-        EXPECT_EQ(m.family, family) << suffix;
-        EXPECT_EQ(bytes_of(m), e.bytes);
-        std::string title;
-        run(e.name, [&](ui::Dialog& d) { title = d.title(); });
-        EXPECT_EQ(title, e.title);
-    }
-    EXPECT_EQ(host.dialogs_shown().size(), 49u);
-}
-
-TEST_F(SymbologyFamilyTest, EveryControlLoadsItsByteAndStoresItBackOnOk) {
-    for (const Member& m : symbology::members()) {
-        for (const bool high : {false, true}) {
-            SCOPED_TRACE(testing::Message() << m.name << (high ? " high" : " low"));
-            reset_reader_settings(working);
-            put_pattern(m, high, working);
-            const ReaderSettingsRecord before = working;
-            const int result = run(m.name, [&](ui::Dialog& d) {
-                expect_shows(d, m, before);
+TEST_F(SymbologyFamilyTest, EveryCaptionEditsItsOwnByteAndShowsItAgain) {
+    ASSERT_EQ(members().size(), 49u);
+    ASSERT_EQ(symbology::members().size(), 49u);
+    for (const MemberCases& m : members()) {
+        ASSERT_TRUE(is_symbology_dialog(m.name)) << m.name;
+        // Every byte the member edits starts from its first step's value, the bytes of the case
+        // from the case's own, so that a dependent box starts consistent with its master.
+        ReaderSettingsRecord member_start;
+        reset_reader_settings(member_start);
+        for (auto c = m.cases.rbegin(); c != m.cases.rend(); ++c) {
+            for (const Step& s : *c) member_start[s.byte] = static_cast<Byte>(s.from);
+        }
+        for (const Case& c : m.cases) {
+            SCOPED_TRACE(testing::Message() << m.name << " " << c.front().caption);
+            ReaderSettingsRecord start = member_start;
+            for (const Step& s : c) start[s.byte] = static_cast<Byte>(s.from);
+            ReaderSettingsRecord expected = start;
+            for (const Step& s : c) expected[s.byte] = static_cast<Byte>(s.to);
+            for (const bool ok : {false, true}) {
+                working = start;
+                std::string title;
+                const int result = run(m.name, [&](ui::Dialog& d) {
+                    title = d.title();
+                    for (const Step& s : c) {
+                        if (!s.caption.empty()) act(d, s);
+                    }
+                    ok ? d.user_presses_ok() : d.user_presses_cancel();
+                });
+                EXPECT_EQ(title, m.title);
+                EXPECT_EQ(result, ok ? 1 : 0);
+                EXPECT_EQ(working.bytes, ok ? expected.bytes : start.bytes);
+            }
+            run(m.name, [&](ui::Dialog& d) {
+                for (const Step& s : c) {
+                    if (!s.caption.empty()) expect_shown(d, s);
+                }
                 d.user_presses_ok();
             });
-            EXPECT_EQ(result, 1);
-            EXPECT_EQ(working.bytes, before.bytes);
-        }
-    }
-}
-
-TEST_F(SymbologyFamilyTest, EveryControlStoresWhatTheUserSetsAndCancelRestoresEverything) {
-    for (const Member& m : symbology::members()) {
-        SCOPED_TRACE(m.name);
-        reset_reader_settings(working);
-        put_pattern(m, false, working);
-        const ReaderSettingsRecord low = working;
-        ReaderSettingsRecord high = low;
-        put_pattern(m, true, high);
-
-        EXPECT_EQ(run(m.name,
-                      [&](ui::Dialog& d) {
-                          act_high(d, m);
-                          d.user_presses_ok();
-                      }),
-                  1);
-        EXPECT_EQ(working.bytes, high.bytes);
-
-        working = low;
-        EXPECT_EQ(run(m.name,
-                      [&](ui::Dialog& d) {
-                          act_high(d, m);
-                          d.user_presses_cancel();
-                      }),
-                  0);
-        EXPECT_EQ(working.bytes, low.bytes);
-    }
-    EXPECT_TRUE(host.messages().empty());
-}
-
-TEST_F(SymbologyFamilyTest, DependentControlsFollowTheirMasters) {
-    int dependents = 0;
-    for (const Member& m : symbology::members()) {
-        for (std::size_t i = 0; i < m.bindings.size(); ++i) {
-            const Binding& b = m.bindings[i];
-            const symbology::Dependency& d = b.dependency;
-            if (d.master == 0) continue;
-            ++dependents;
-            SCOPED_TRACE(testing::Message() << m.name << " byte " << b.byte);
-            const std::size_t master_index = *symbology::binding_of(m, d.master);
-            const Binding& master = m.bindings[master_index];
-            const int master_id = control_id(master_index, Part::kMain);
-            const int own = control_id(i, Part::kMain);
-            const int label = control_id(i, Part::kLabel);
-            // Master off is its first position (unchecked, first item), on its last one.
-            const auto set_master = [&](ui::Dialog& dlg, bool on) {
-                if (master.kind == BindingKind::Check) {
-                    if (dlg.checked(master_id) != on) dlg.user_clicks(master_id);
-                } else {
-                    dlg.user_chooses(master_id, on ? last_item(master) : 0);
-                }
-            };
-            reset_reader_settings(working);
-            put_pattern(m, true, working);
-            ReaderSettingsRecord expected = working;
-            expected[d.master] = master.kind == BindingKind::Check ? 0 : list_value(master, 0);
-
-            run(m.name, [&](ui::Dialog& dlg) {
-                if (d.effect == Effect::Follow) {
-                    for (int p = 0; p <= last_item(master); ++p) {
-                        dlg.user_chooses(master_id, p);
-                        EXPECT_EQ(dlg.checked(own), ((d.positions >> p) & 1u) != 0) << p;
-                    }
-                    dlg.user_clicks(own);
-                    set_master(dlg, false);
-                    return dlg.user_presses_ok();
-                }
-                EXPECT_TRUE(dlg.enabled(own));
-                set_master(dlg, false);
-                EXPECT_FALSE(dlg.enabled(own));
-                if (dlg.has_control(label)) {
-                    EXPECT_FALSE(dlg.enabled(label));
-                }
-                if (d.effect == Effect::EnableAndClear) {
-                    EXPECT_FALSE(dlg.checked(own));
-                }
-                set_master(dlg, true);
-                EXPECT_TRUE(dlg.enabled(own));
-                if (dlg.has_control(label)) {
-                    EXPECT_TRUE(dlg.enabled(label));
-                }
-                if (d.effect == Effect::EnableAndClear) {
-                    EXPECT_FALSE(dlg.checked(own));
-                }
-                set_master(dlg, false);
-                dlg.user_presses_ok();
-            });
-            // A cleared box stores 0; a merely disabled control keeps its value; a following box
-            // stores what the master's first position makes of it.
-            if (d.effect == Effect::EnableAndClear) expected[b.byte] = 0;
-            if (d.effect == Effect::Follow) expected[b.byte] = d.positions & 1u;
             EXPECT_EQ(working.bytes, expected.bytes);
         }
     }
-    EXPECT_EQ(dependents, 19);
+    EXPECT_TRUE(host.messages().empty());
+    EXPECT_FALSE(is_symbology_dialog("COUPON_CODE_2D"));
+    EXPECT_EQ(run_symbology_dialog("IMAGECAPTUREDLG_2D", context), 0);
 }
 
 }  // namespace

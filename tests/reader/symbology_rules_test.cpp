@@ -291,15 +291,6 @@ TEST_F(SymbologyRulesTest, MacroPdfControlHeaderFollowsTheModeAndListsMapTheirVa
     EXPECT_EQ(working[288], 0);
 
     run(name, [&](ui::Dialog& d) {
-        EXPECT_EQ(d.selection(mode), 2);
-        d.user_clicks(header);
-        d.user_chooses(escape, 1);
-        d.user_presses_ok();
-    });
-    EXPECT_EQ(working[287], 0);
-    EXPECT_EQ(working[288], 2);
-
-    run(name, [&](ui::Dialog& d) {
         d.user_chooses(mode, 1);
         d.user_presses_ok();
     });
@@ -343,19 +334,6 @@ TEST_F(SymbologyRulesTest, EnablingOfMsiSymbologiesAndCheckDigitLists) {
     EXPECT_EQ(working[276], 1);
     EXPECT_EQ(working[282], 2);
 
-    // Code 39: unchecking Verify Check Digit unchecks and disables Transmit Check Digit.
-    const std::string_view code39 = "CODE39DLG_2D";
-    working[220] = 1;
-    working[221] = 1;
-    run(code39, [&](ui::Dialog& d) {
-        EXPECT_TRUE(d.enabled(id(code39, 221)));
-        d.user_clicks(id(code39, 220));
-        EXPECT_FALSE(d.checked(id(code39, 221)));
-        EXPECT_FALSE(d.enabled(id(code39, 221)));
-        d.user_presses_ok();
-    });
-    EXPECT_EQ(working[220], 0);
-    EXPECT_EQ(working[221], 0);
 }
 
 TEST_F(SymbologyRulesTest, UpcACouponNoteGuardsTheCountryCodePreamble) {

@@ -31,14 +31,5 @@ TEST(AboutBox, ShowsTheBuiltInTextsAndTheVersionAndClosesWithOkOrEsc) {
     EXPECT_EQ(host.run_modal(again), ui::kIdCancel);
 }
 
-TEST(AboutBox, BuiltInWordingNamesTheProgramAndItsVersion) {
-    EXPECT_EQ(builtin_text(51), "The 7350 Terminal Composer");
-    EXPECT_EQ(builtin_text(55), "OK");
-    EXPECT_FALSE(builtin_text(54).empty());
-    EXPECT_EQ(about_first_line(),
-              std::string(builtin_text(52)) + " (" + std::string(builtin_text(53)) + " 1.0.1.0)");
-    EXPECT_NE(about_first_line().find("7350"), std::string::npos);
-}
-
 }  // namespace
 }  // namespace tc::shell

@@ -5,85 +5,50 @@
 #include <string>
 
 #include "document/design_file.h"
-#include "document/test_files.h"
-#include "ui/headless_host.h"
+#include "forms/form_page.h"
+#include "lookups/lookup_page.h"
+#include "menus/menu_page.h"
+#include "resources/barcode_page_layout.h"
+#include "resources/form_page_layout.h"
+#include "settings/settings_page.h"
+#include "shell/sheet_test_support.h"
 
-namespace tc::shell {
+namespace tc::test {
 namespace {
 
-using ui::HeadlessHost;
 using ui::PropertySheet;
 
-struct SheetFixture {
-    test::TempFolder folder;
-    HeadlessHost host;
-    Session session{folder.path(), host};
-    SheetFixture() {
-        session.start_up();
-        session.open_editor_sheet = [this] { open_editor_sheet(session); };
-    }
-    std::string text(int id) { return session.texts().load_program_text(id); }
+class EditorSheetTest : public SheetTest {
+  protected:
+    std::string text(int id) { return texts().load_program_text(id); }
 };
 
-TEST(EditorSheet, PagesAndFormNumbers) {
-    const auto& pages = editor_pages();
-    const std::string_view names[] = {"FORMDLG", "MENUDLG", "LOOKUPDLG", "BARCODEDLG",
-                                      "SETTINGSDLG"};
-    for (std::size_t i = 0; i < pages.size(); ++i) {
-        EXPECT_EQ(pages[i].template_name, names[i]);
-        EXPECT_EQ(pages[i].title_id, static_cast<int>(i) + 3);
-    }
-    const auto numbers = make_form_number_texts();
-    EXPECT_EQ(numbers[0], "1");
-    EXPECT_EQ(numbers[9], "10");
-    EXPECT_EQ(numbers[19], "20");
-}
-
-TEST(EditorSheet, CaptionNamesTheNewFileOrTheOpenedPath) {
-    SheetFixture f;
-    const std::string new_caption = f.text(1) + " - [ " + f.text(2) + " ]";
-    f.session.command_new();
-    f.session.document().file_name = "Unknow";
-    open_editor_sheet(f.session);
-    ASSERT_EQ(f.host.sheets_shown().size(), 2u);
-    EXPECT_EQ(f.host.sheets_shown()[0], new_caption);
-    EXPECT_EQ(f.host.sheets_shown()[1], new_caption);
+TEST_F(EditorSheetTest, CaptionNamesTheNewFileOrTheOpenedPath) {
+    const std::string new_caption = text(1) + " - [ " + text(2) + " ]";
+    session.open_editor_sheet = [this] { shell::open_editor_sheet(session); };
+    session.command_new();
+    document().file_name = "Unknow";
+    shell::open_editor_sheet(session);
+    EXPECT_EQ(host.sheets_shown(), (std::vector<std::string>{new_caption, new_caption}));
     EXPECT_NE(new_caption.find("New file"), std::string::npos);
 
-    // Open a saved design: the brackets hold its path as the current file name holds it.
-    const std::string path = f.folder.file("Store Orders.T73");
-    test::write_bytes(path, design_file_bytes(f.session.document()));
-    f.host.answer_next_file_dialog(path);
-    f.session.command_open();
-    ASSERT_EQ(f.host.sheets_shown().size(), 3u);
-    EXPECT_EQ(f.host.sheets_shown()[2], f.text(1) + " - [ " + path + " ]");
+    const std::string path = folder.file("Store Orders.T73");
+    write_bytes(path, design_file_bytes(document()));
+    host.answer_next_file_dialog(path);
+    session.command_open();
+    ASSERT_EQ(host.sheets_shown().size(), 3u);
+    EXPECT_EQ(host.sheets_shown()[2], text(1) + " - [ " + path + " ]");
 
-    // A caption longer than 260 characters is cut.
     const std::string long_name = "/" + std::string(300, 'd') + ".T73";
-    const std::string caption = editor_sheet_caption("Composer", "New file", long_name);
-    EXPECT_EQ(caption, ("Composer - [ " + long_name).substr(0, 260));
-    EXPECT_EQ(editor_sheet_caption("P", "New file", ""), "P - [ New file ]");
+    EXPECT_EQ(shell::editor_sheet_caption("Composer", "New file", long_name),
+              ("Composer - [ " + long_name).substr(0, 260));
 }
 
-TEST(EditorSheet, LanguageTextsAreTakenAsTheTableHoldsThem) {
-    SheetFixture f;
-    f.session.texts().read_language_entries("Deutsch\r\n1=Komponist\r\n3=Formular\r\n");
-    f.session.texts().set_language_active(true);
-    f.host.on_sheet([](PropertySheet& sheet) {
-        EXPECT_EQ(sheet.page_title(0), "Formular");
-        EXPECT_EQ(sheet.page_title(1), "");  // not in the language file
-    });
-    open_editor_sheet(f.session);
-    EXPECT_EQ(f.host.sheets_shown().at(0), "Komponist - [  ]");
-}
-
-TEST(EditorSheet, PagesAreCreatedWhenShownAndOkMarksTheDesignModified) {
-    SheetFixture f;
-    ASSERT_FALSE(f.session.document().modified);
-    f.host.on_sheet([&](PropertySheet& sheet) {
+TEST_F(EditorSheetTest, PagesAreCreatedWhenShownAndOkMarksTheDesignModified) {
+    host.on_sheet([&](PropertySheet& sheet) {
         ASSERT_EQ(sheet.page_count(), 5u);
         for (std::size_t i = 0; i < 5; ++i) {
-            EXPECT_EQ(sheet.page_title(i), f.text(static_cast<int>(i) + 3));
+            EXPECT_EQ(sheet.page_title(i), text(static_cast<int>(i) + 3));
         }
         ASSERT_NE(sheet.page(0), nullptr);  // the sheet starts on the Form page
         EXPECT_EQ(sheet.page(0)->layout().name, "FORMDLG");
@@ -92,28 +57,72 @@ TEST(EditorSheet, PagesAreCreatedWhenShownAndOkMarksTheDesignModified) {
         ASSERT_NE(sheet.page(3), nullptr);
         EXPECT_EQ(sheet.page(3)->layout().name, "BARCODEDLG");
         EXPECT_EQ(sheet.page(1), nullptr);
-        EXPECT_FALSE(f.session.document().modified);
+        EXPECT_FALSE(document().modified);
         sheet.user_presses_ok();
     });
-    open_editor_sheet(f.session);
-    EXPECT_TRUE(f.session.document().modified);
-    EXPECT_EQ(f.host.sheets_shown().size(), 1u);
+    shell::open_editor_sheet(session);
+    EXPECT_TRUE(document().modified);
 }
 
-TEST(EditorSheet, CancelLeavesTheDesignAndTheModifiedFlag) {
-    SheetFixture f;
-    const std::vector<Byte> before = design_file_bytes(f.session.document());
+TEST_F(EditorSheetTest, CancelLeavesTheDesignAndTheModifiedFlag) {
+    const std::vector<Byte> before = design_file_bytes(document());
     for (const bool modified : {false, true}) {
-        f.session.document().modified = modified;
-        f.host.on_sheet([](PropertySheet& sheet) {
+        document().modified = modified;
+        host.on_sheet([](PropertySheet& sheet) {
             for (std::size_t i = 0; i < sheet.page_count(); ++i) sheet.show_page(i);
+            sheet.page(0)->user_chooses(resources::form_page_ids::data_type_list(0), 1);
+            sheet.page(1)->user_clicks(MenuPage::kCaptionCheck);
+            sheet.page(2)->user_chooses(LookupPage::kFieldCountList, 3);
+            sheet.page(3)->user_chooses(resources::barcode_page_ids::kReaderList, 2);
+            sheet.page(4)->user_chooses(SettingsPage::kStartList, 1);
             sheet.user_presses_cancel();
         });
-        open_editor_sheet(f.session);
-        EXPECT_EQ(f.session.document().modified, modified);
-        EXPECT_EQ(design_file_bytes(f.session.document()), before);
+        shell::open_editor_sheet(session);
+        EXPECT_EQ(document().modified, modified);
+        EXPECT_EQ(design_file_bytes(document()), before);
     }
 }
 
+// Each page takes its captions and list items from the language; a text the language does not
+// define leaves its control without a caption.
+TEST_F(EditorSheetTest, EveryPageTakesItsCaptionsFromTheLanguage) {
+    use_language(
+        "1=Komponist\r\n3=Formular\r\n101=Kennung :\r\n117=Variablen\r\n241=Menue-ID :\r\n"
+        "1303=Menue \r\n281=Datei :\r\n293=Laenge\r\n1161=Zuruecksetzen\r\n");
+    struct Caption {
+        std::size_t page;
+        int id;
+        std::string expected;
+    };
+    namespace form = resources::form_page_ids;
+    const Caption captions[] = {
+        {0, form::kIdLabel, "Kennung :"},
+        {0, form::kLinkHeading, "Variablen"},
+        {0, form::kKeyFieldLabel, ""},
+        {1, MenuPage::kIdLabel, "Menue-ID :"},
+        {1, MenuPage::kEscLabel, ""},
+        {2, LookupPage::kIdLabel, "Datei :"},
+        {2, LookupPage::kLengthLabel, "Laenge"},
+        {2, LookupPage::kOverwriteRadio, ""},
+        {4, SettingsPage::kResetButton, "Zuruecksetzen"},
+        {4, SettingsPage::kStartLabel, ""},
+    };
+    host.on_sheet([&](PropertySheet& sheet) {
+        EXPECT_EQ(sheet.page_title(0), "Formular");
+        EXPECT_EQ(sheet.page_title(1), "");
+        for (const Caption& c : captions) {
+            sheet.show_page(c.page);
+            EXPECT_EQ(sheet.page(c.page)->text(c.id), c.expected) << c.id;
+        }
+        EXPECT_EQ(sheet.page(1)->items(MenuPage::kMenuList).at(2), "Menue 3");
+        EXPECT_EQ(sheet.page(1)->items(MenuPage::kEscList).at(0), "main");
+        sheet.show_page(0);
+        sheet.page(0)->user_chooses(form::kLookupList, 1);
+        EXPECT_EQ(sheet.page(0)->text(form::kLinkHeading), "");
+    });
+    shell::open_editor_sheet(session);
+    EXPECT_EQ(host.sheets_shown().at(0), "Komponist - [  ]");
+}
+
 }  // namespace
-}  // namespace tc::shell
+}  // namespace tc::test

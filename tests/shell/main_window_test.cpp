@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
-
 #include "document/test_files.h"
 #include "texts/program_texts.h"
 #include "ui/headless_host.h"
@@ -58,26 +56,6 @@ std::vector<int> commands_of(const ui::Menu& menu) {
 
 const WindowPlacement kInPlace{false, {300, 50, 260, 482}};
 const WindowPlacement kInPlaceOnTop{true, {300, 50, 260, 482}};
-
-TEST(MainWindow, OutlineAndShortcuts) {
-    EXPECT_EQ(kTerminalOutline.size(), 83u);
-    EXPECT_EQ(kTerminalOutline.front(), (ui::Point{115, 0}));
-    EXPECT_EQ(kTerminalOutline[43], (ui::Point{79, 480}));
-    EXPECT_EQ(kTerminalOutline.back(), (ui::Point{125, 0}));
-    for (const ui::Point p : kTerminalOutline) {
-        EXPECT_TRUE(p.x >= 0 && p.x < 260 && p.y >= 0 && p.y <= 480);
-    }
-    const auto command_of = [](char key) {
-        const auto it = std::find_if(kAccelerators.begin(), kAccelerators.end(),
-                                     [key](const Accelerator& a) { return a.key == key; });
-        return it == kAccelerators.end() ? 0 : it->command;
-    };
-    EXPECT_EQ(command_of('N'), 31);
-    EXPECT_EQ(command_of('O'), 32);
-    EXPECT_EQ(command_of('S'), 33);
-    EXPECT_EQ(command_of('E'), 35);
-    EXPECT_EQ(command_of('A'), 0);
-}
 
 TEST(MainWindow, PopupMenuItemsRecentFilesAndLanguage) {
     texts::ProgramTexts texts;

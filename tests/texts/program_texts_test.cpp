@@ -7,8 +7,6 @@
 namespace tc::texts {
 namespace {
 
-using namespace std::string_literals;
-
 // The number of identifiers the language table defines.
 int defined_entries(const ProgramTexts& texts) {
     int count = 0;
@@ -43,49 +41,6 @@ TEST(ProgramTexts, TakesTheLanguageEntryWhenActiveElseTheBuiltInTextUnderTheSize
     EXPECT_EQ(texts.language_entry(2601), "");
     EXPECT_EQ(texts.load_program_text(4999), std::string(160, 'L'));
     EXPECT_EQ(texts.load_program_text(4999, 300), long_text);
-}
-
-TEST(ProgramTexts, ReadsOneEntryPerLineAfterTheNameLine) {
-    ProgramTexts texts;
-    const std::string long_text(300, 'x');
-    const std::string contents =
-        "2603=Name line is not an entry\r\n"
-        "2601=Fehler\r\n"
-        "\r\n"
-        " \t\r\n"
-        "  2602=Achtung\r\n"
-        "2801=a=b==c\r\n"
-        "2802=LF only\n"
-        "12abc=digits end the number\r\n"
-        "+13=plus sign\r\n"
-        "3001=" +
-        long_text +
-        "\r\n"
-        "3002=\xC4nderung \xE9t\xE9\r\n"
-        "3003=cut\0behind zero\r\n"
-        "5000=out of range\r\n"
-        "-1=negative\r\n"
-        "-4999=negative\r\n"
-        "4294969296=wraps to 2000 in 32 bits\r\n"
-        "18446744073709553617=wraps to 2001 in 64 bits\r\n"
-        "99999999999999999999999999=huge\r\n"
-        "abc=no digits read as 0\r\n"s;
-    texts.read_language_entries(contents);
-
-    EXPECT_EQ(texts.language_entry(2601), "Fehler");
-    EXPECT_EQ(texts.language_entry(2602), "Achtung");
-    EXPECT_EQ(texts.language_entry(2801), "a=b==c");
-    EXPECT_EQ(texts.language_entry(2802), "LF onl");
-    EXPECT_EQ(texts.language_entry(12), "digits end the number");
-    EXPECT_EQ(texts.language_entry(13), "plus sign");
-    EXPECT_EQ(texts.language_entry(3001), std::string(260, 'x'));
-    EXPECT_EQ(texts.language_entry(3002), "\xC4nderung \xE9t\xE9");
-    EXPECT_EQ(texts.language_entry(3003), "cut");
-    EXPECT_EQ(texts.language_entry(2000), "");
-    EXPECT_EQ(texts.language_entry(2001), "");
-    EXPECT_EQ(texts.language_entry(4999), "");
-    EXPECT_EQ(texts.language_entry(0), "no digits read as 0");
-    EXPECT_EQ(defined_entries(texts), 10);
 }
 
 TEST(ProgramTexts, EmptyTextsAndAnUnfinishedLastLineLeaveEntriesEmpty) {

@@ -1,9 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
-#include <iterator>
-#include <set>
 #include <string>
 
 #include "document/test_files.h"
@@ -19,61 +16,8 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// The German language file shipped with the program, in the source tree and beside the built
-// programs.
-const fs::path kSourceFile = fs::path(__FILE__).parent_path().parent_path().parent_path() /
-                             "resources" / "languages" / "Deutsch.lng";
+// The German language file shipped with the program, beside the built programs.
 const fs::path kBuiltFile = fs::path(T73_PATH).parent_path() / "Deutsch.lng";
-
-std::string read_all(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-}
-
-TEST(SampleLanguageFile, IsWellFormedWindows1252WithCrLfAndOnlyKnownIdentifiers) {
-    const std::string contents = read_all(kSourceFile);
-    ASSERT_FALSE(contents.empty()) << kSourceFile;
-    EXPECT_EQ(contents, read_all(kBuiltFile)) << "the build copies it beside the programs";
-    ASSERT_EQ(contents.rfind("Deutsch\r\n", 0), 0u);
-    ASSERT_TRUE(contents.ends_with("\r\n"));
-
-    std::set<int> ids;
-    int device_texts = 0;
-    std::size_t start = contents.find('\n') + 1;
-    while (start < contents.size()) {
-        const std::size_t end = contents.find('\n', start);
-        ASSERT_NE(end, std::string::npos);
-        const std::string line = contents.substr(start, end - start);
-        start = end + 1;
-        ASSERT_TRUE(line.ends_with('\r')) << line;
-        const std::size_t equals = line.find('=');
-        ASSERT_NE(equals, std::string::npos) << line;
-        const std::string digits = line.substr(0, equals);
-        ASSERT_FALSE(digits.empty());
-        ASSERT_EQ(digits.find_first_not_of("0123456789"), std::string::npos) << line;
-        const int id = std::stoi(digits);
-        const std::string text = line.substr(equals + 1, line.size() - equals - 2);
-        EXPECT_TRUE(ids.insert(id).second) << "twice: " << id;
-        EXPECT_FALSE(builtin_text(id).empty()) << "no built-in text " << id;
-        EXPECT_FALSE(text.empty()) << id;
-        EXPECT_EQ(text.find('\r'), std::string::npos) << id;
-        if (id >= 3001) {
-            ++device_texts;
-            EXPECT_LE(text.size(), 50u) << id;
-        }
-        // Single bytes of Windows-1252, never the two-byte UTF-8 forms of accented letters.
-        for (std::size_t i = 0; i + 1 < text.size(); ++i) {
-            const auto lead = static_cast<unsigned char>(text[i]);
-            const auto next = static_cast<unsigned char>(text[i + 1]);
-            EXPECT_FALSE(lead == 0xC3 && next >= 0x80 && next <= 0xBF) << id;
-        }
-    }
-    EXPECT_GE(ids.size() - static_cast<std::size_t>(device_texts), 300u);
-    EXPECT_GE(device_texts, 300);
-    for (const char letter : {'\xE4', '\xF6', '\xFC', '\xDF', '\xC4', '\xD6', '\xDC'}) {
-        EXPECT_NE(contents.find(letter), std::string::npos) << static_cast<int>(letter);
-    }
-}
 
 TEST(SampleLanguageFile, LoadsThroughTheProgramTexts) {
     ProgramTexts texts;
