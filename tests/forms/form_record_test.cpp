@@ -3,13 +3,16 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include <cstring>
 #include <string>
 #include <vector>
+
+#include "shell/record_bytes.h"
 
 namespace tc {
 namespace {
 
+using test::bytes_of;
+using test::differing_offsets;
 using ::testing::IsEmpty;
 
 constexpr std::size_t kSize = 5027;
@@ -17,18 +20,6 @@ constexpr std::size_t kReservedTail = 4130;
 constexpr std::size_t kExportName = 29;
 constexpr std::size_t kExportNameSize = 21;
 constexpr Byte kFiller = 0xAA;
-
-std::vector<Byte> bytes_of(const FormRecord& form) {
-    std::vector<Byte> bytes(sizeof form);
-    std::memcpy(bytes.data(), &form, sizeof form);
-    return bytes;
-}
-
-FormRecord filled_form(Byte filler) {
-    FormRecord form;
-    std::memset(&form, filler, sizeof form);
-    return form;
-}
 
 // The new-design bytes of Form `number`, written from the field list; `before` is the record as it
 // stood, which supplies the bytes the reset keeps.
@@ -57,15 +48,6 @@ std::vector<Byte> expected_form(int number, const std::string& export_name,
     return bytes;
 }
 
-std::vector<std::size_t> differing_offsets(const std::vector<Byte>& actual,
-                                           const std::vector<Byte>& expected) {
-    std::vector<std::size_t> offsets;
-    for (std::size_t i = 0; i < expected.size(); ++i) {
-        if (actual.at(i) != expected[i]) offsets.push_back(i);
-    }
-    return offsets;
-}
-
 std::string number_text(int number) {
     return std::string(1, static_cast<char>('0' + number / 10)) +
            static_cast<char>('0' + number % 10);
@@ -76,7 +58,7 @@ TEST(FormRecord, ResetWritesTheNewDesignValuesAndKeepsTheReservedTail) {
     for (const int position : {0, 6, 19}) {
         SCOPED_TRACE(position);
         const int number = position + 1;
-        FormRecord form = filled_form(kFiller);
+        FormRecord form = test::filled<FormRecord>(kFiller);
         const std::vector<Byte> before = bytes_of(form);
         reset_form(form, position, texts);
         EXPECT_THAT(differing_offsets(bytes_of(form),
@@ -112,7 +94,7 @@ TEST(FormRecord, DefaultExportNameFromALanguageFileIsCutToTwentyCharacters) {
     texts.read_language_entries("Test\r\n11=Erfassungsformular \r\n");
     texts.set_language_active(true);
 
-    FormRecord form = filled_form(kFiller);
+    FormRecord form = test::filled<FormRecord>(kFiller);
     const std::vector<Byte> before = bytes_of(form);
     reset_form(form, 11, texts);
     // "Erfassungsformular 12" has 21 characters; the slot holds 20.

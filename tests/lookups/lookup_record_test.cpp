@@ -8,27 +8,19 @@
 #include <string>
 #include <vector>
 
+#include "shell/record_bytes.h"
+
 namespace tc {
 namespace {
 
+using test::bytes_of;
+using test::differing_offsets;
 using ::testing::IsEmpty;
 
 constexpr std::size_t kSize = 1324;
 constexpr std::size_t kExportName = 5;
 constexpr std::size_t kExportNameSize = 21;
 constexpr Byte kFiller = 0xAA;
-
-std::vector<Byte> bytes_of(const LookupRecord& lookup) {
-    std::vector<Byte> bytes(sizeof lookup);
-    std::memcpy(bytes.data(), &lookup, sizeof lookup);
-    return bytes;
-}
-
-LookupRecord filled_lookup(Byte filler) {
-    LookupRecord lookup;
-    std::memset(&lookup, filler, sizeof lookup);
-    return lookup;
-}
 
 // The new-design bytes written from the field list; `before` supplies the bytes the reset keeps
 // (the high field lengths 821-835, 841-849, 851-1323 and the export name behind its zero).
@@ -48,15 +40,6 @@ std::vector<Byte> expected_lookup(const std::string& export_name, const std::vec
     return bytes;
 }
 
-std::vector<std::size_t> differing_offsets(const std::vector<Byte>& actual,
-                                           const std::vector<Byte>& expected) {
-    std::vector<std::size_t> offsets;
-    for (std::size_t i = 0; i < expected.size(); ++i) {
-        if (actual.at(i) != expected[i]) offsets.push_back(i);
-    }
-    return offsets;
-}
-
 TEST(LookupRecord, ResetWritesTheNewDesignValuesAndKeepsTheUntouchedBytes) {
     const texts::ProgramTexts texts;
     const std::array<std::string, 5> names = {"1st lookup file", "2nd lookup file",
@@ -64,7 +47,7 @@ TEST(LookupRecord, ResetWritesTheNewDesignValuesAndKeepsTheUntouchedBytes) {
                                               "5th lookup file"};
     for (int position = 0; position < 5; ++position) {
         SCOPED_TRACE(position);
-        LookupRecord lookup = filled_lookup(kFiller);
+        LookupRecord lookup = test::filled<LookupRecord>(kFiller);
         const std::vector<Byte> before = bytes_of(lookup);
         reset_lookup(lookup, position, texts);
         EXPECT_THAT(
@@ -86,13 +69,13 @@ TEST(LookupRecord, DefaultExportNameFromALanguageFileIsCutToTwentyCharacters) {
     texts.read_language_entries("Test\r\n1325=F\xFCnfte Nachschlagedatei\r\n1321=Liste\r\n");
     texts.set_language_active(true);
 
-    LookupRecord fifth = filled_lookup(kFiller);
+    LookupRecord fifth = test::filled<LookupRecord>(kFiller);
     std::vector<Byte> before = bytes_of(fifth);
     reset_lookup(fifth, 4, texts);
     const std::string cut = std::string("F\xFCnfte Nachschlagedatei").substr(0, 20);
     EXPECT_THAT(differing_offsets(bytes_of(fifth), expected_lookup(cut, before)), IsEmpty());
 
-    LookupRecord first = filled_lookup(kFiller);
+    LookupRecord first = test::filled<LookupRecord>(kFiller);
     before = bytes_of(first);
     reset_lookup(first, 0, texts);
     EXPECT_THAT(differing_offsets(bytes_of(first), expected_lookup("Liste", before)), IsEmpty());

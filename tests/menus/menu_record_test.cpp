@@ -2,21 +2,18 @@
 
 #include <gtest/gtest.h>
 
-#include <cstring>
 #include <vector>
+
+#include "shell/record_bytes.h"
 
 namespace tc {
 namespace {
 
+using test::bytes_of;
+
 constexpr std::size_t kSize = 1337;
 constexpr std::size_t kReservedTail = 837;
 constexpr std::size_t kItemCount = 835;
-
-std::vector<Byte> bytes_of(const MenuRecord& menu) {
-    std::vector<Byte> bytes(sizeof menu);
-    std::memcpy(bytes.data(), &menu, sizeof menu);
-    return bytes;
-}
 
 MenuRecord menu_with_names(std::initializer_list<std::pair<int, const char*>> names) {
     MenuRecord menu{};
@@ -26,8 +23,7 @@ MenuRecord menu_with_names(std::initializer_list<std::pair<int, const char*>> na
 
 TEST(MenuRecord, ResetZeroesTheUsedBytesAndKeepsTheReservedTail) {
     for (const Byte filler : {Byte{0x00}, Byte{0xAA}}) {
-        MenuRecord menu;
-        std::memset(&menu, filler, sizeof menu);
+        MenuRecord menu = test::filled<MenuRecord>(filler);
         reset_menu(menu, 9);
         const std::vector<Byte> bytes = bytes_of(menu);
         ASSERT_EQ(bytes.size(), kSize);

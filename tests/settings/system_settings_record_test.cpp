@@ -3,13 +3,16 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include <cstring>
 #include <string>
 #include <vector>
+
+#include "shell/record_bytes.h"
 
 namespace tc {
 namespace {
 
+using test::bytes_of;
+using test::differing_offsets;
 using ::testing::IsEmpty;
 
 constexpr std::size_t kSize = 862;
@@ -18,12 +21,6 @@ constexpr std::size_t kImageStore = 369;
 constexpr std::size_t kStoreSize = 261;
 constexpr std::size_t kReservedTail = 641;
 constexpr Byte kFiller = 0xAA;
-
-std::vector<Byte> bytes_of(const SystemSettingsRecord& settings) {
-    std::vector<Byte> bytes(sizeof settings);
-    std::memcpy(bytes.data(), &settings, sizeof settings);
-    return bytes;
-}
 
 // The new-design bytes written from the field list; `before` supplies the reserved tail and the
 // store paths' bytes behind their terminating zero.
@@ -50,22 +47,12 @@ std::vector<Byte> expected_settings(const std::string& store, const std::vector<
     return bytes;
 }
 
-std::vector<std::size_t> differing_offsets(const std::vector<Byte>& actual,
-                                           const std::vector<Byte>& expected) {
-    std::vector<std::size_t> offsets;
-    for (std::size_t i = 0; i < expected.size(); ++i) {
-        if (actual.at(i) != expected[i]) offsets.push_back(i);
-    }
-    return offsets;
-}
-
 TEST(SystemSettingsRecord, ResetWritesTheNewDesignValuesAndKeepsTheUntouchedBytes) {
     const texts::ProgramTexts texts;
     // The built-in store path is "\DiskOnChip" padded with spaces to 50 characters.
     const std::string disk_on_chip = "\\DiskOnChip" + std::string(39, ' ');
 
-    SystemSettingsRecord settings;
-    std::memset(&settings, kFiller, sizeof settings);
+    SystemSettingsRecord settings = test::filled<SystemSettingsRecord>(kFiller);
     const std::vector<Byte> before = bytes_of(settings);
     reset_system_settings(settings, texts);
     EXPECT_THAT(differing_offsets(bytes_of(settings), expected_settings(disk_on_chip, before)),
@@ -98,8 +85,7 @@ TEST(SystemSettingsRecord, StorePathsComeFromTheLanguageFile) {
     texts.read_language_entries("Test\r\n3541=\\Storage Card\r\n");
     texts.set_language_active(true);
 
-    SystemSettingsRecord settings;
-    std::memset(&settings, kFiller, sizeof settings);
+    SystemSettingsRecord settings = test::filled<SystemSettingsRecord>(kFiller);
     const std::vector<Byte> before = bytes_of(settings);
     reset_system_settings(settings, texts);
     EXPECT_EQ(slot_text(settings.export_store), "\\Storage Card");

@@ -2,23 +2,16 @@
 
 #include <gtest/gtest.h>
 
-#include <cstring>
 #include <functional>
 #include <vector>
 
 #include "document/test_files.h"
 #include "shell/editor_sheet.h"
+#include "shell/record_bytes.h"
 #include "shell/session.h"
 #include "ui/headless_host.h"
 
 namespace tc::test {
-
-template <typename Record>
-std::vector<Byte> bytes_of(const Record& record) {
-    std::vector<Byte> bytes(sizeof record);
-    std::memcpy(bytes.data(), &record, sizeof record);
-    return bytes;
-}
 
 // A started session on the headless host: the tests open the real editor sheet, switch to a page
 // as a user does and act on it.

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <cstring>
+#include <vector>
+
+#include "texts/text_slot.h"
+
+namespace tc::test {
+
+// The bytes of a record, in its file layout.
+template <typename Record>
+std::vector<Byte> bytes_of(const Record& record) {
+    std::vector<Byte> bytes(sizeof record);
+    std::memcpy(bytes.data(), &record, sizeof record);
+    return bytes;
+}
+
+// A record whose every byte holds `filler`, to see which bytes an operation writes.
+template <typename Record>
+Record filled(Byte filler) {
+    Record record;
+    std::memset(static_cast<void*>(&record), filler, sizeof record);
+    return record;
+}
+
+// The offsets at which two byte images differ.
+inline std::vector<std::size_t> differing_offsets(const std::vector<Byte>& actual,
+                                                  const std::vector<Byte>& expected) {
+    std::vector<std::size_t> offsets;
+    for (std::size_t i = 0; i < expected.size(); ++i) {
+        if (actual.at(i) != expected[i]) offsets.push_back(i);
+    }
+    return offsets;
+}
+
+}  // namespace tc::test
