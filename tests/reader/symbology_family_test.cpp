@@ -207,7 +207,7 @@ void expect_shown(const ui::Dialog& d, const Step& s) {
     } else if (c->kind == ControlKind::Edit) {
         EXPECT_EQ(c->text, typed(*c, s)) << s.caption;
     } else {
-        EXPECT_EQ(c->checked, s.to != 0) << s.caption;
+        EXPECT_EQ(c->checked, c->kind == ControlKind::RadioButton || s.to != 0) << s.caption;
     }
 }
 

@@ -249,6 +249,7 @@ TEST_F(SettingsPageTest, ImageCaptureBoxFollowsTheBarcodePage) {
     document().reader[reader::kReaderTypeBits] = reader::kType2D;
     document().reader[reader::kImageCapture] = 1;
     document().system.security_image_capture = 1;
+    document().reader_working = document().reader;  // as a design opened with these settings
     const int capture_slot = resources::barcode_page_ids::slot_check(20);
 
     run([&](ui::PropertySheet& sheet, SettingsPage& page) {
@@ -271,6 +272,7 @@ TEST_F(SettingsPageTest, ImageCaptureBoxFollowsTheBarcodePage) {
 
     // Another reader only disables the box; the flag is cleared before saving, not here.
     document().reader[reader::kReaderTypeBits] = reader::kType1D;
+    document().reader_working = document().reader;
     run([&](ui::PropertySheet& sheet, SettingsPage& page) {
         EXPECT_TRUE(page.checked(P::kImageCaptureCheck));
         EXPECT_FALSE(page.enabled(P::kImageCaptureCheck));
