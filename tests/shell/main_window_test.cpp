@@ -121,23 +121,6 @@ TEST(MainWindow, UnknownCommandsAndRecentItemsBeyondTheListDoNothing) {
     EXPECT_EQ(f.host.sheets_shown().size(), 2u);
 }
 
-TEST(MainWindow, NewAsksTheSavePromptForAModifiedDesign) {
-    MainWindowFixture f;
-    f.main.create();
-    f.session.document().modified = true;
-    f.host.answer_next_message(ui::kIdCancel);
-    f.main.execute(kCommandNew);
-    EXPECT_EQ(f.host.messages().size(), 1u);
-    EXPECT_TRUE(f.host.sheets_shown().empty());
-    EXPECT_TRUE(f.session.document().modified);
-
-    f.host.answer_next_message(ui::kIdNo);
-    f.main.execute(kCommandNew);
-    EXPECT_EQ(f.host.messages().size(), 2u);
-    EXPECT_EQ(f.host.sheets_shown().size(), 1u);
-    EXPECT_FALSE(f.session.document().modified);
-}
-
 TEST(MainWindow, PreferencesPutTheWindowInPlaceWhateverTheResultAndRebuildTheMenu) {
     MainWindowFixture f;
     test::write_text(f.folder.path() / "de.lng", "Deutsch\r\n31=&Neu\tStrg+N\r\n");
