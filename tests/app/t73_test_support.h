@@ -14,6 +14,7 @@
 
 #include "app/t73/run_t73.h"
 #include "document/design_file.h"
+#include "test_paths.h"
 #include "texts/text_slot.h"
 
 namespace tc::t73::test {
@@ -93,8 +94,8 @@ inline std::vector<Byte> random_design_bytes(unsigned seed) {
 inline ToolRun run_binary(const TempDir& dir, const std::string& arguments) {
     const std::string out_path = dir.file("binary.out");
     const std::string err_path = dir.file("binary.err");
-    const std::string command = std::string("\"") + T73_PATH + "\" " + arguments + " >\"" +
-                                out_path + "\" 2>\"" + err_path + "\"";
+    const std::string command = std::string("\"") + tc::test::kT73Path + "\" " + arguments +
+                                " >\"" + out_path + "\" 2>\"" + err_path + "\"";
     const int status = std::system(command.c_str());
     ToolRun run;
     run.exit_code = WIFEXITED(status) ? WEXITSTATUS(status) : -1;

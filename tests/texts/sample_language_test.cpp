@@ -7,6 +7,7 @@
 #include "reader/symbology_members.h"
 #include "shell/editor_sheet.h"
 #include "shell/session.h"
+#include "test_paths.h"
 #include "texts/device_texts.h"
 #include "texts/program_texts.h"
 #include "ui/headless_host.h"
@@ -17,7 +18,7 @@ namespace {
 namespace fs = std::filesystem;
 
 // The German language file shipped with the program, beside the built programs.
-const fs::path kBuiltFile = fs::path(T73_PATH).parent_path() / "Deutsch.lng";
+const fs::path kBuiltFile = fs::path(tc::test::kT73Path).parent_path() / "Deutsch.lng";
 
 TEST(SampleLanguageFile, LoadsThroughTheProgramTexts) {
     ProgramTexts texts;
