@@ -103,7 +103,9 @@ TEST_F(FormPageTest, LengthEditsAreCorrectedInPlace) {
 
         page.user_types(min_length_edit(0), "007");
         EXPECT_EQ(page.text(min_length_edit(0)), "7");
-        EXPECT_EQ(form.min_length[0], 7);
+        page.user_types(min_length_edit(0), "08");
+        EXPECT_EQ(page.text(min_length_edit(0)), "8");
+        EXPECT_EQ(form.min_length[0], 8);
         page.user_types(min_length_edit(0), "");
         EXPECT_EQ(page.text(min_length_edit(0)), "0");
         EXPECT_EQ(form.min_length[0], 0);

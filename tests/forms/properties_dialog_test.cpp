@@ -32,7 +32,9 @@ TEST_F(PropertiesDialogTest, InitialValuesAreFilteredByType) {
     open_line(0, kTypeInteger, [](ui::Dialog& d) {
         EXPECT_EQ(d.text(kFormNumber), "1");
         EXPECT_EQ(d.text(kLineNumber), "1");
+        EXPECT_FALSE(d.enabled(kInitialEdit));
         d.user_clicks(kInitialCheck);
+        EXPECT_TRUE(d.enabled(kInitialEdit));
         d.user_types(kInitialEdit, "12a3");
         EXPECT_EQ(d.text(kInitialEdit), "123");
         d.user_presses_ok();

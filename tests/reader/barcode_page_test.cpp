@@ -628,6 +628,17 @@ TEST_F(BarcodePageTest, TheRfidReaderIsToldToTheFormPage) {
     EXPECT_EQ(reader()[736], 1);
 }
 
+// A page shown on its own, outside the sheet, has no other page to tell.
+TEST_F(BarcodePageTest, APageOutsideTheSheetTellsNobody) {
+    reader()[404] = 0x40;
+    BarcodePage page(document(), texts());
+    page.create(host, [this](int id) { return texts().load_program_text(id); });
+    page.user_clicks(ids::kRfidCheck);
+    page.user_clicks(slot_check(20));
+    EXPECT_TRUE(document().rfid);
+    EXPECT_EQ(document().reader_working[300], 1);
+}
+
 TEST_F(BarcodePageTest, ImageCaptureIsToldToTheSettingsPage) {
     reader()[404] = 0x40;
     reader()[300] = 0;

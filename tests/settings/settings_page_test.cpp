@@ -317,6 +317,12 @@ TEST_F(SettingsPageTest, CameraAndStoreSettings) {
     EXPECT_EQ(bytes[368], 1);
     EXPECT_EQ(bytes[9], 9);  // warning_beep has no control and keeps its value
     EXPECT_TRUE(document().modified);
+    run([&](ui::PropertySheet& sheet, SettingsPage& page) {
+        EXPECT_TRUE(page.checked(P::kTimeStampCheck));
+        EXPECT_TRUE(page.checked(P::kDeleteDatabaseCheck));
+        EXPECT_EQ(page.text(P::kFileTitleEdit), "PICTU");
+        sheet.user_presses_cancel();
+    });
 }
 
 TEST_F(SettingsPageTest, ResetRefillsTheDeviceTextsAtOnceAndResetsOnlyThePageCopy) {
