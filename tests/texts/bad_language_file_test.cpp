@@ -30,6 +30,10 @@ std::vector<BadLanguageFile> bad_files() {
          "Lang",
          {{2651, "Next"}, {2653, "Last"}}},
         {"no = at all", "Lang\r\n2651 Save it ?\r\n", "Lang", {}},
+        {"white space before the number",
+         "Lang\r\n \t\v\f2601=Fehler\r\n",
+         "Lang",
+         {{2601, "Fehler"}}},
         {"huge identifiers",
          "Lang\r\n99999999999999999999999999=Huge\r\n5000=Beyond\r\n4999=Last\r\n"
          "18446744073709551617=Wraps\r\n",
