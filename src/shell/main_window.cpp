@@ -1,6 +1,7 @@
 #include "shell/main_window.h"
 
 #include "shell/about_box.h"
+#include "shell/application_map_dialog.h"
 #include "shell/editor_sheet.h"
 #include "shell/preferences_dialog.h"
 
@@ -8,6 +9,7 @@ namespace tc::shell {
 namespace {
 
 constexpr int kFirstLanguageMenuEntry = 31;  // the language entries 31-38 name the eight commands
+constexpr int kTextMapItem = 2511;
 
 ui::MenuItem separator() {
     return ui::MenuItem{0, {}, true};
@@ -24,6 +26,8 @@ ui::Menu build_popup_menu(const texts::ProgramTexts& texts,
         {kCommandSaveAs, "Save &As..."},
         separator(),
         {kCommandEdit, "&Edit\tCtrl+E"},
+        {kCommandPreview, texts.load_program_text(preview::kTextPreviewItem)},
+        {kCommandMap, texts.load_program_text(kTextMapItem)},
         {kCommandPreferences, "&Preferences..."},
         separator(),
         {kCommandAbout, "A&bout..."},
@@ -31,14 +35,14 @@ ui::Menu build_popup_menu(const texts::ProgramTexts& texts,
     };
     if (texts.language_active()) {
         for (ui::MenuItem& item : menu) {
-            if (!item.separator) {
+            if (!item.separator && item.command <= kCommandExit) {
                 item.text =
                     texts.language_entry(kFirstLanguageMenuEntry + item.command - kCommandNew);
             }
         }
     }
-    // The recent files stand between Preferences... and About..., from position 8 on.
-    constexpr std::ptrdiff_t kFirstRecentPosition = 8;
+    // The recent files stand between Preferences... and About..., from position 10 on.
+    constexpr std::ptrdiff_t kFirstRecentPosition = 10;
     ui::Menu recent;
     for (std::size_t i = 0; i < recent_files.size(); ++i) {
         recent.push_back({kCommandFirstRecentFile + static_cast<int>(i),
@@ -50,7 +54,7 @@ ui::Menu build_popup_menu(const texts::ProgramTexts& texts,
 }
 
 MainWindow::MainWindow(Session& session, WindowListener& window)
-    : session_(session), window_(window) {
+    : session_(session), window_(window), preview_(session) {
     session_.open_editor_sheet = [this] { open_editor_sheet(session_); };
     session_.put_window_in_place = [this] { put_in_place(); };
 }
@@ -79,6 +83,15 @@ void MainWindow::execute(int command) {
         case kCommandEdit:
             open_editor_sheet(session_);
             break;
+        case kCommandPreview:
+            preview_.toggle();
+            return;
+        case kCommandMap: {
+            const DesignDocument& doc = session_.document();
+            ApplicationMapDialog map(preview::application_map(doc.forms, doc.menus, doc.system));
+            session_.host().run_modal(map);
+            return;
+        }
         case kCommandPreferences:
             run_preferences();
             break;
@@ -100,6 +113,7 @@ void MainWindow::execute(int command) {
     // Saving, opening and the Preferences dialog read or rewrite the recent-file list and may
     // change the language, so the menu is built again to show them as they are now.
     rebuild_popup_menu();
+    preview_.design_changed();
 }
 
 void MainWindow::request_close() {

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "shell/preview_mode.h"
 #include "shell/session.h"
 #include "shell/terminal_outline.h"
 #include "texts/program_texts.h"
@@ -21,6 +22,8 @@ inline constexpr int kCommandEdit = 35;
 inline constexpr int kCommandPreferences = 36;
 inline constexpr int kCommandAbout = 37;
 inline constexpr int kCommandExit = 38;
+inline constexpr int kCommandPreview = 39;
+inline constexpr int kCommandMap = 40;
 inline constexpr int kCommandFirstRecentFile = 50;  // 50-59 are set aside, 50-53 are used
 inline constexpr int kCommandLastRecentFile = 59;
 
@@ -34,16 +37,19 @@ struct Accelerator {
     char key;
     int command;
 };
-inline constexpr std::array<Accelerator, 4> kAccelerators{{
+inline constexpr std::array<Accelerator, 5> kAccelerators{{
     {'N', kCommandNew},
     {'O', kCommandOpen},
     {'S', kCommandSave},
     {'E', kCommandEdit},
+    {'P', kCommandPreview},
 }};
 
-// The popup menu: New, Open..., Save, Save As..., a separator, Edit, Preferences..., a separator,
+// The popup menu: New, Open..., Save, Save As..., a separator, Edit, Preview, Application map...,
+// Preferences..., a separator,
 // the recent files (commands 50 on) with a separator after them when there is any, About...,
-// Exit. While a language is active the eight command items show its entries 31-38.
+// Exit. While a language is active the eight command items show its entries 31-38 (Preview its
+// program text).
 ui::Menu build_popup_menu(const texts::ProgramTexts& texts,
                           const std::vector<std::string>& recent_files);
 
@@ -89,6 +95,9 @@ class MainWindow {
 
     const ui::Menu& popup_menu() const { return popup_menu_; }
 
+    // The terminal picture's screen and, in preview mode, its keypad.
+    PreviewMode& preview() { return preview_; }
+
   private:
     void rebuild_popup_menu();
     void put_in_place();
@@ -97,6 +106,7 @@ class MainWindow {
     Session& session_;
     WindowListener& window_;
     ui::Menu popup_menu_;
+    PreviewMode preview_;
 };
 
 }  // namespace tc::shell

@@ -655,6 +655,18 @@ constexpr BuiltinText kBuiltinTexts[] = {
     {2420, "Inverse Only: decode inverse Aztec barcodes only"},
     {2421, "Inverse Autodetect: decode both regular and inverse Aztec barcodes"},
     // Message titles
+    {2501, "&Preview\tCtrl+P"},
+    {2502, "PREVIEW"},
+    {2503, "Scan: click the scanner"},
+    {2504, "This line does not read codes"},
+    {2505, "Record written:"},
+    {2506, "No record is saved"},
+    {2507, "(no items)"},
+    {2508, "Data read by the reader :"},
+    {2509, "Records of Lookup"},
+    {2510, "Scan"},
+    {2511, "Application &map..."},
+    {2512, "Map of the application"},
     {2601, "Error"},
     {2602, "Warning"},
     // Save prompt

@@ -52,6 +52,11 @@ TEST(T73ReportBrowser, ChromiumReadsTheReportAndDrawsIt) {
     const texts::ProgramTexts texts;
     auto doc = std::make_unique<DesignDocument>();
     test::make_warehouse_design(*doc, texts);
+    // For the map: a Menu item that leads to a Form with only nil lines, and a Menu that no screen
+    // leads to.
+    test::set_item(doc->menus[1], 2, "Later", 12);
+    test::set_item(doc->menus[2], 0, "Recount", 2);
+    for (MenuRecord& menu : doc->menus) count_menu_items(menu);
     derive_before_save({doc->forms, doc->menus, doc->lookups, doc->reader, doc->system});
     test::write_bytes(dir.file("warehouse.T73"), design_file_bytes(*doc));
     const std::string page = dir.file("warehouse.html");
@@ -64,7 +69,7 @@ TEST(T73ReportBrowser, ChromiumReadsTheReportAndDrawsIt) {
     ASSERT_EQ(run_browser(dir, "--dump-dom", page, dir.file("dom.html")), 0) << browser_errors(dir);
     const std::vector<Byte> dom_bytes = test::read_bytes(dir.file("dom.html"));
     const std::string dom(dom_bytes.begin(), dom_bytes.end());
-    for (const char* id : {"overview", "form-1", "form-2", "form-3", "form-4", "form-5", "menu-1",
+    for (const char* id : {"overview", "map", "form-1", "form-2", "form-3", "form-4", "form-5", "menu-1",
                            "menu-2", "lookup-1", "reader", "system", "check"}) {
         EXPECT_NE(dom.find(std::string("id=\"") + id + "\""), std::string::npos) << id;
     }
@@ -73,6 +78,22 @@ TEST(T73ReportBrowser, ChromiumReadsTheReportAndDrawsIt) {
     EXPECT_NE(dom.find("Gr\xC3\xB6\xC3\x9F"
                        "e &lt;cm&gt;"),
               std::string::npos);
+
+    // The map: a box for main and each screen in use or linked to, an arrow for every Esc, Next
+    // and item link (19 of the warehouse, 1 to Form 12, 2 of Menu 3, 2 of Form 12), each between
+    // boxes drawn; Menu 3 is not reached, two links lead to the unused Form 12.
+    EXPECT_EQ(count_of(dom, "<svg class=\"map\""), 1u);
+    EXPECT_EQ(count_of(dom, "<g class=\"node"), 10u);
+    EXPECT_EQ(count_of(dom, "<g class=\"node unreachable\" data-screen=\"menu-3\""), 1u);
+    EXPECT_EQ(count_of(dom, "<path class=\"link "), 24u);
+    EXPECT_EQ(count_of(dom, " to-unused\" data-from="), 2u);
+    EXPECT_EQ(count_of(dom, "data-to=\"form-12\""), 2u);
+    for (std::size_t at = dom.find("data-to=\""); at != std::string::npos;
+         at = dom.find("data-to=\"", at + 1)) {
+        const std::size_t start = at + 9;
+        const std::string screen = dom.substr(start, dom.find('"', start) - start);
+        EXPECT_NE(dom.find("data-screen=\"" + screen + "\""), std::string::npos) << screen;
+    }
 
     // A screenshot of the window's size, with something drawn on it.
     const std::string screenshot = dir.file("report.png");

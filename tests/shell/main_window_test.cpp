@@ -62,21 +62,23 @@ TEST(MainWindow, PopupMenuItemsRecentFilesAndLanguage) {
     const ui::Menu plain = build_popup_menu(texts, {});
     EXPECT_EQ(texts_of(plain),
               (std::vector<std::string>{"&New\tCtrl+N", "&Open...\tCtrl+O", "&Save\tCtrl+S",
-                                        "Save &As...", "-", "&Edit\tCtrl+E", "&Preferences...", "-",
-                                        "A&bout...", "E&xit\tAlt+F4"}));
-    EXPECT_EQ(commands_of(plain), (std::vector<int>{31, 32, 33, 34, 0, 35, 36, 0, 37, 38}));
+                                        "Save &As...", "-", "&Edit\tCtrl+E", "&Preview\tCtrl+P",
+                                        "Application &map...", "&Preferences...", "-", "A&bout...",
+                                        "E&xit\tAlt+F4"}));
+    EXPECT_EQ(commands_of(plain),
+              (std::vector<int>{31, 32, 33, 34, 0, 35, kCommandPreview, kCommandMap, 36, 0, 37, 38}));
 
     const std::string long_path = "C:\\Designs\\Warehouse\\2024\\Receiving and Picking.T73";
     const ui::Menu with_recent = build_popup_menu(texts, {"C:\\a.T73", long_path});
-    ASSERT_EQ(with_recent.size(), 13u);
-    EXPECT_EQ(with_recent[8].command, 50);
-    EXPECT_EQ(with_recent[8].text, "&1: C:\\a.T73");
-    EXPECT_EQ(with_recent[9].command, 51);
-    EXPECT_EQ(with_recent[9].text,
+    ASSERT_EQ(with_recent.size(), 15u);
+    EXPECT_EQ(with_recent[10].command, 50);
+    EXPECT_EQ(with_recent[10].text, "&1: C:\\a.T73");
+    EXPECT_EQ(with_recent[11].command, 51);
+    EXPECT_EQ(with_recent[11].text,
               "&2: " + long_path.substr(0, 15) + "..." + long_path.substr(long_path.size() - 22));
-    EXPECT_TRUE(with_recent[10].separator);
-    EXPECT_EQ(with_recent[11].command, 37);
-    EXPECT_EQ(with_recent[12].command, 38);
+    EXPECT_TRUE(with_recent[12].separator);
+    EXPECT_EQ(with_recent[13].command, 37);
+    EXPECT_EQ(with_recent[14].command, 38);
 
     texts.read_language_entries(
         "Deutsch\r\n31=&Neu\tStrg+N\r\n32=\xD6&ffnen...\r\n33=&Speichern\r\n"
@@ -85,7 +87,8 @@ TEST(MainWindow, PopupMenuItemsRecentFilesAndLanguage) {
     const ui::Menu german = build_popup_menu(texts, {"C:\\a.T73"});
     EXPECT_EQ(texts_of(german),
               (std::vector<std::string>{"&Neu\tStrg+N", "\xD6&ffnen...", "&Speichern", "", "-",
-                                        "&Bearbeiten", "&Einstellungen...", "-", "&1: C:\\a.T73",
+                                        "&Bearbeiten", "&Preview\tCtrl+P", "Application &map...",
+                                        "&Einstellungen...", "-", "&1: C:\\a.T73",
                                         "-", "&Info...", "&Beenden"}));
 }
 

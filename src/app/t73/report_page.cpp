@@ -1,5 +1,6 @@
 #include <string>
 
+#include "app/t73/application_map_svg.h"
 #include "app/t73/html_text.h"
 #include "app/t73/report_html.h"
 
@@ -171,10 +172,11 @@ std::string design_report_html(const ReportInput& input) {
     page.raw("<style>" + std::string(kStyle) + "</style>\n</head>\n<body>\n<main>\n");
     page.heading(1, {}, "Design report: " + html_from_cp1252(input.file_name));
     page.raw(
-        "<nav><a href=\"#overview\">Overview</a><a href=\"#forms\">Forms</a>"
+        "<nav><a href=\"#overview\">Overview</a><a href=\"#map\">Map</a><a href=\"#forms\">Forms</a>"
         "<a href=\"#menus\">Menus</a><a href=\"#lookups\">Lookups</a>"
         "<a href=\"#settings\">Settings</a><a href=\"#check\">Broken rules</a></nav>\n");
     write_overview(page, input, use);
+    write_map_section(page, input);
     write_form_sections(page, input, use);
     write_menu_sections(page, input, use);
     write_lookup_sections(page, input, use);

@@ -6,6 +6,7 @@
 
 #include "app/t73/commands.h"
 #include "app/t73/design_report.h"
+#include "app/t73/preview_command.h"
 
 namespace tc::t73 {
 namespace {
@@ -76,6 +77,21 @@ int run_t73(const std::vector<std::string>& args, std::ostream& out, std::ostrea
     auto* report_out_option =
         report_command->add_option("-o,--output", report_path, "HTML file to write (else stdout)");
 
+    std::string screen = "start";
+    auto* preview_command = app.add_subcommand(
+        "preview", "draw the terminal picture showing one screen of IN to a PNG file");
+    preview_command->add_option("IN", in_path, "design file to show")->required();
+    preview_command->add_option("--screen", screen, "start, main, form:N or menu:N")
+        ->capture_default_str();
+    preview_command->add_option("-o,--output", out_path, "PNG file to write")->required();
+
+    std::string map_path;
+    auto* map_command = app.add_subcommand(
+        "map", "write the map of IN's screens and their Esc, Next and item links as SVG");
+    map_command->add_option("IN", in_path, "design file to map")->required();
+    auto* map_out_option =
+        map_command->add_option("-o,--output", map_path, "SVG file to write (else stdout)");
+
     for (CLI::App* command : app.get_subcommands({})) command->fallthrough();
 
     try {
@@ -85,7 +101,8 @@ int run_t73(const std::vector<std::string>& args, std::ostream& out, std::ostrea
     } catch (const CLI::ParseError& e) {
         if (app.get_subcommands().empty() && !app.remaining().empty()) {
             err << "t73: unknown command \"" << app.remaining().front() << "\"\n"
-                << "Commands: new, resave, confirm, dump, build, check, report (t73 --help).\n";
+                << "Commands: new, resave, confirm, dump, build, check, report, preview, map "
+                   "(t73 --help).\n";
             return kExitUsage;
         }
         app.exit(e, out, err);
@@ -105,6 +122,11 @@ int run_t73(const std::vector<std::string>& args, std::ostream& out, std::ostrea
         const auto output =
             report_out_option->count() > 0 ? std::optional(report_path) : std::nullopt;
         return command_report(options, in_path, output, out, err);
+    }
+    if (preview_command->parsed()) return command_preview(options, in_path, screen, out_path, err);
+    if (map_command->parsed()) {
+        const auto output = map_out_option->count() > 0 ? std::optional(map_path) : std::nullopt;
+        return command_map(options, in_path, output, out, err);
     }
     return kExitUsage;
 }

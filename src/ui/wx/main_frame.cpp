@@ -18,13 +18,13 @@ namespace {
 constexpr long kFrameStyle =
     wxBORDER_NONE | wxFRAME_SHAPED | wxSYSTEM_MENU | wxMINIMIZE_BOX | wxCLOSE_BOX;
 
-wxBitmap draw_picture() {
+wxBitmap draw_picture(const preview::Screen& screen, std::optional<preview::Key> pressed) {
     wxBitmap picture(shell::kPictureWidth, shell::kPictureHeight, 24);
     wxMemoryDC dc(picture);
     dc.SetBackground(*wxWHITE_BRUSH);
     dc.Clear();
     WxPainter painter(dc);
-    shell::paint_terminal_picture(painter);
+    shell::paint_terminal_picture(painter, screen, pressed);
     dc.SelectObject(wxNullBitmap);
     return picture;
 }
@@ -49,7 +49,6 @@ MainFrame::MainFrame(std::filesystem::path program_dir, Host& host)
               kFrameStyle) {
     SetBackgroundStyle(wxBG_STYLE_PAINT);
     SetShape(outline());
-    picture_ = draw_picture();
     session_ = std::make_unique<shell::Session>(std::move(program_dir), host);
     logic_ = std::make_unique<shell::MainWindow>(*session_, *this);
 
@@ -58,19 +57,32 @@ MainFrame::MainFrame(std::filesystem::path program_dir, Host& host)
         shortcuts.emplace_back(wxACCEL_CTRL, a.key, a.command);
     }
     SetAcceleratorTable(wxAcceleratorTable(static_cast<int>(shortcuts.size()), shortcuts.data()));
-    Bind(wxEVT_MENU, [this](wxCommandEvent& event) { logic_->execute(event.GetId()); });
+    Bind(wxEVT_MENU, [this](wxCommandEvent& event) {
+        logic_->execute(event.GetId());
+        refresh_picture();
+    });
 
     Bind(wxEVT_PAINT, [this](wxPaintEvent&) { paint(); });
     Bind(wxEVT_LEFT_DOWN, &MainFrame::left_down, this);
     Bind(wxEVT_LEFT_UP, &MainFrame::left_up, this);
     Bind(wxEVT_RIGHT_DOWN, &MainFrame::right_down, this);
     Bind(wxEVT_MOTION, &MainFrame::mouse_moved, this);
-    Bind(wxEVT_MOUSE_CAPTURE_LOST, [this](wxMouseCaptureLostEvent&) { dragging_ = false; });
+    Bind(wxEVT_MOUSE_CAPTURE_LOST, [this](wxMouseCaptureLostEvent&) {
+        dragging_ = false;
+        pressed_.reset();
+    });
     Bind(wxEVT_CLOSE_WINDOW, &MainFrame::close_requested, this);
 }
 
 void MainFrame::create() {
     logic_->create();
+    refresh_picture();
+}
+
+// The screen shows the design: drawn again after every command and every key of the preview.
+void MainFrame::refresh_picture() {
+    picture_ = draw_picture(logic_->preview().screen(), pressed_);
+    Refresh(false);
 }
 
 void MainFrame::put_in_place(const shell::WindowPlacement& placement) {
@@ -91,10 +103,25 @@ void MainFrame::paint() {
     wxPaintDC dc(this);
     dc.SetBackground(*wxWHITE_BRUSH);
     dc.Clear();
-    dc.DrawBitmap(picture_, 0, 0);
+    if (picture_.IsOk()) dc.DrawBitmap(picture_, 0, 0);
 }
 
 void MainFrame::left_down(wxMouseEvent& event) {
+    shell::PreviewMode& preview = logic_->preview();
+    if (preview.on()) {
+        const Point p = skin_point(event);
+        if (shell::kScannerWindow.contains(p)) {
+            preview.read_code();
+            refresh_picture();
+            return;
+        }
+        pressed_ = shell::key_at(p);
+        if (pressed_) {
+            if (!HasCapture()) CaptureMouse();
+            refresh_picture();
+            return;
+        }
+    }
     const shell::SkinResponse response = skin_.left_button_down(skin_point(event));
     if (response.action != shell::SkinResponse::Action::StartDrag) return;
     // Moving the window by hand: a borderless window has no title bar for the system to move.
@@ -110,6 +137,13 @@ void MainFrame::mouse_moved(wxMouseEvent& event) {
 
 void MainFrame::left_up(wxMouseEvent&) {
     end_drag();
+    if (pressed_) {
+        const preview::Key key = *pressed_;
+        pressed_.reset();
+        logic_->preview().press(key);
+        refresh_picture();
+        return;
+    }
     const shell::SkinResponse response = skin_.left_button_up();
     if (response.action == shell::SkinResponse::Action::OpenPopup) open_popup(response.at);
 }
@@ -127,6 +161,7 @@ void MainFrame::end_drag() {
 void MainFrame::open_popup(Point skin_position) {
     const wxPoint screen = ClientToScreen(wxPoint(skin_position.x, skin_position.y));
     logic_->show_popup_menu(Point{screen.x, screen.y});
+    refresh_picture();
 }
 
 void MainFrame::close_requested(wxCloseEvent& event) {

@@ -6,6 +6,7 @@
 
 #include <filesystem>
 #include <memory>
+#include <optional>
 
 #include "shell/main_window.h"
 #include "shell/session.h"
@@ -42,11 +43,14 @@ class MainFrame : public wxFrame, public shell::WindowListener {
     void end_drag();
     void close_requested(wxCloseEvent& event);
     void open_popup(Point skin_position);
+    void refresh_picture();
 
     std::unique_ptr<shell::Session> session_;
     std::unique_ptr<shell::MainWindow> logic_;
     shell::Skin skin_;
     wxBitmap picture_;
+    // In preview mode: the keypad key held down, drawn pressed in.
+    std::optional<preview::Key> pressed_;
     // While the picture is dragged: the grab point in window coordinates.
     bool dragging_ = false;
     wxPoint grab_;
