@@ -47,7 +47,8 @@ class MapBuilder {
         }
         if (is_menu(code)) {
             const MenuRecord& menu = menus_[code - kFormCount - 1];
-            return std::ranges::any_of(menu.item_name, [](const auto& name) { return name[0] != 0; });
+            return std::ranges::any_of(menu.item_name,
+                                       [](const auto& name) { return name[0] != 0; });
         }
         return code == 0;
     }
@@ -117,6 +118,17 @@ Spot border_towards(const ui::Rect& r, Spot to) {
     return {c.x + dx * s, c.y + dy * s};
 }
 
+// The arrow head points along the curve's last direction, from the control point to the end.
+void place_head(MapLink& link) {
+    const double dx = link.end.x - link.control.x;
+    const double dy = link.end.y - link.control.y;
+    const double length = std::max(1.0, std::hypot(dx, dy));
+    const Spot along{dx / length, dy / length};
+    const Spot back{link.end.x - 8 * along.x, link.end.y - 8 * along.y};
+    link.head = {link.end, point({back.x - 4 * along.y, back.y + 4 * along.x}),
+                 point({back.x + 4 * along.y, back.y - 4 * along.x})};
+}
+
 // The curve of a link; the `repeat`th link between the same two screens bends further.
 void place_link(MapLink& link, const ui::Rect& from, const ui::Rect& to, int repeat) {
     if (link.from == link.to) {
@@ -126,6 +138,7 @@ void place_link(MapLink& link, const ui::Rect& from, const ui::Rect& to, int rep
         link.control = {x + 12, from.y - 40};
         link.end = {x + 24, from.y};
         link.label = {x + 26, from.y - 14};
+        place_head(link);
         return;
     }
     // Links bend to their right, so that a link and its way back stay apart.
@@ -135,13 +148,15 @@ void place_link(MapLink& link, const ui::Rect& from, const ui::Rect& to, int rep
     const double dy = b0.y - a0.y;
     const double length = std::max(1.0, std::hypot(dx, dy));
     const double bend = 22.0 + 16.0 * repeat;
-    const Spot control{(a0.x + b0.x) / 2 - dy / length * bend, (a0.y + b0.y) / 2 + dx / length * bend};
+    const Spot control{(a0.x + b0.x) / 2 - dy / length * bend,
+                       (a0.y + b0.y) / 2 + dx / length * bend};
     const Spot a = border_towards(from, control);
     const Spot b = border_towards(to, control);
     link.start = point(a);
     link.control = point(control);
     link.end = point(b);
     link.label = point({(a.x + 2 * control.x + b.x) / 4, (a.y + 2 * control.y + b.y) / 4});
+    place_head(link);
 }
 
 }  // namespace

@@ -26,18 +26,19 @@ struct MapNode {
 
 enum class LinkKind { Esc, Next, Item };
 
-// A link is drawn as a quadratic curve from `start` through the pull of `control` to `end`, where
-// its arrow head points; `label` is where its text stands.
+// A link is drawn as a quadratic curve from `start` through the pull of `control` to `end`, with
+// the arrow head `head` there; `label` is where its text stands.
 struct MapLink {
     std::size_t from;  // node indexes
     std::size_t to;
     LinkKind kind;
-    std::string text;       // "Esc", "Next", "Run", or the item's number and name
+    std::string text;        // "Esc", "Next", "Run", or the item's number and name
     bool to_unused = false;  // leads to an unused screen
     ui::Point start{};
     ui::Point control{};
     ui::Point end{};
     ui::Point label{};
+    std::array<ui::Point, 3> head{};
 };
 
 // The note under a screen's name: "start", "not reached from the start", "unused".

@@ -17,7 +17,8 @@ bool is_digit(char c) {
 
 bool is_letter(char c) {
     const auto b = static_cast<unsigned char>(c);
-    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (b >= 0xC0 && b != 0xD7 && b != 0xF7);
+    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') ||
+           (b >= 0xC0 && b != 0xD7 && b != 0xF7);
 }
 
 // Whether `c` may follow `value` in a number with an optional sign and at most one point.
@@ -107,7 +108,8 @@ int refuse_value(const FormRecord& form, std::size_t line, const std::string& va
 std::string scanned_part(const FormRecord& form, std::size_t line, std::string_view data) {
     if (form.partial_on[line] == 0) return std::string(data);
     // The start position counts from 1.
-    const std::size_t first = form.partial_start_high[line] * kLengthUnit + form.partial_start_low[line];
+    const std::size_t first =
+        form.partial_start_high[line] * kLengthUnit + form.partial_start_low[line];
     const std::size_t start = first == 0 ? 0 : first - 1;
     if (start >= data.size()) return {};
     return std::string(data.substr(start, form.partial_length[line]));

@@ -41,27 +41,18 @@ void paint_link(ui::Painter& painter, const MapLink& link, ui::Point origin) {
     for (int step = 1; step <= kCurveSteps; ++step) {
         const double t = static_cast<double>(step) / kCurveSteps;
         const double u = 1 - t;
-        const ui::Point p{static_cast<int>(std::lround(u * u * a.x + 2 * u * t * c.x + t * t * b.x)),
-                          static_cast<int>(std::lround(u * u * a.y + 2 * u * t * c.y + t * t * b.y))};
+        const ui::Point p{
+            static_cast<int>(std::lround(u * u * a.x + 2 * u * t * c.x + t * t * b.x)),
+            static_cast<int>(std::lround(u * u * a.y + 2 * u * t * c.y + t * t * b.y))};
         painter.line(last, p, colour);
         last = p;
     }
-    // The arrow head points along the curve's last direction, from the control point to the end.
-    const double dx = b.x - c.x;
-    const double dy = b.y - c.y;
-    const double length = std::max(1.0, std::hypot(dx, dy));
-    const double ux = dx / length;
-    const double uy = dy / length;
-    const std::array<ui::Point, 3> head{{
-        b,
-        {static_cast<int>(std::lround(b.x - 8 * ux - 4 * uy)),
-         static_cast<int>(std::lround(b.y - 8 * uy + 4 * ux))},
-        {static_cast<int>(std::lround(b.x - 8 * ux + 4 * uy)),
-         static_cast<int>(std::lround(b.y - 8 * uy - 4 * ux))},
-    }};
+    std::array<ui::Point, 3> head = link.head;
+    for (ui::Point& p : head) p = moved(p, origin);
     painter.fill_polygon(head, colour);
     const ui::Point label = moved(link.label, origin);
-    painter.text(ui::Rect{label.x, label.y - 12, 120, 14}, link.text, kText, ui::TextAlign::Left, 7);
+    painter.text(ui::Rect{label.x, label.y - 12, 120, 14}, link.text, kText, ui::TextAlign::Left,
+                 7);
 }
 
 void paint_node(ui::Painter& painter, const MapNode& node, ui::Point origin) {
@@ -70,7 +61,8 @@ void paint_node(ui::Painter& painter, const MapNode& node, ui::Point origin) {
     painter.fill_rounded_rect(r, 6, node.unused ? kUnusedBox : kBox);
     const ui::Color frame = !node.reachable ? kRed : node.unused ? kGrey : kFrame;
     painter.frame_rect(r, frame);
-    if (node.start) painter.frame_rect(ui::Rect{r.x + 1, r.y + 1, r.width - 2, r.height - 2}, frame);
+    if (node.start)
+        painter.frame_rect(ui::Rect{r.x + 1, r.y + 1, r.width - 2, r.height - 2}, frame);
     painter.text(ui::Rect{r.x + 8, r.y + 2, r.width - 12, 14}, node.name, kText,
                  ui::TextAlign::Left, 8, true);
     painter.text(ui::Rect{r.x + 8, r.y + 15, r.width - 12, 12}, node.detail, kGrey,

@@ -111,12 +111,12 @@ void RasterPainter::fill_rounded_rect(ui::Rect r, int radius, ui::Color c) {
     for (int y = r.y; y < r.y + r.height; ++y) {
         for (int x = r.x; x < r.x + r.width; ++x) {
             // Inside a corner square the pixel must lie within the corner's circle.
-            const int cx = x < r.x + corner ? r.x + corner : x >= r.x + r.width - corner
-                                                                 ? r.x + r.width - corner
-                                                                 : x;
-            const int cy = y < r.y + corner ? r.y + corner : y >= r.y + r.height - corner
-                                                                 ? r.y + r.height - corner
-                                                                 : y;
+            const int cx = x < r.x + corner              ? r.x + corner
+                           : x >= r.x + r.width - corner ? r.x + r.width - corner
+                                                         : x;
+            const int cy = y < r.y + corner               ? r.y + corner
+                           : y >= r.y + r.height - corner ? r.y + r.height - corner
+                                                          : y;
             const double dx = x + 0.5 - cx;
             const double dy = y + 0.5 - cy;
             if ((cx == x || cy == y) || dx * dx + dy * dy <= corner * corner) plot(x, y, c, r);

@@ -49,9 +49,10 @@ std::string line_value(const FormRecord& form, std::size_t line, const std::stri
 std::string stamp_text(const FormRecord& form, const std::tm& time, const std::string& delimiter) {
     const int year = time.tm_year + 1900;
     const std::string year_text = form.year_digits == 1 ? two_digits(year) : std::to_string(year);
-    const std::array<std::pair<Byte, std::string>, 3> parts{{{form.date_year, year_text},
-                                                             {form.date_month, two_digits(time.tm_mon + 1)},
-                                                             {form.date_day, two_digits(time.tm_mday)}}};
+    const std::array<std::pair<Byte, std::string>, 3> parts{
+        {{form.date_year, year_text},
+         {form.date_month, two_digits(time.tm_mon + 1)},
+         {form.date_day, two_digits(time.tm_mday)}}};
     // The part order of "Year.Month.Day", "Month.Day.Year" and "Day.Month.Year".
     constexpr std::array<std::array<std::size_t, 3>, 3> kOrders{{{0, 1, 2}, {1, 2, 0}, {2, 1, 0}}};
     std::vector<std::string> date;
@@ -62,8 +63,10 @@ std::string stamp_text(const FormRecord& form, const std::tm& time, const std::s
     if (form.time_hour != 0) clock.push_back(two_digits(time.tm_hour));
     if (form.time_minute != 0) clock.push_back(two_digits(time.tm_min));
     if (form.time_second != 0) clock.push_back(two_digits(time.tm_sec));
-    const std::string date_text = join(date, form.date_separator_on, slot_text(form.date_separator));
-    const std::string time_text = join(clock, form.time_separator_on, slot_text(form.time_separator));
+    const std::string date_text =
+        join(date, form.date_separator_on, slot_text(form.date_separator));
+    const std::string time_text =
+        join(clock, form.time_separator_on, slot_text(form.time_separator));
     return date_text + (form.stamp_split != 0 ? delimiter : std::string(" ")) + time_text;
 }
 

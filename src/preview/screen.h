@@ -31,13 +31,13 @@ struct Screen {
     std::string soft_left;  // the soft key labels of the bottom bar
     std::string soft_right;
     std::string message;  // shown in the bottom bar instead of the soft keys
-    std::string mark;  // the preview's mark in the title bar, empty outside preview mode
+    std::string mark;     // the preview's mark in the title bar, empty outside preview mode
 
     // The first row in view: the rows scroll so that `focus` is shown.
     std::size_t first_visible_row() const;
 
-    // The screen as plain lines: the title (and the mark), each row ('>' before the chosen item and the active
-    // field, a field as "[value___]"), then the message or the soft keys.
+    // The screen as plain lines: the title (and the mark), each row ('>' before the chosen item and
+    // the active field, a field as "[value___]"), then the message or the soft keys.
     std::vector<std::string> lines() const;
 };
 

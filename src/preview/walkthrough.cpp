@@ -29,7 +29,7 @@ constexpr int kFormEsc = 3323;
 constexpr int kFormSave = 3324;
 
 // The letters of the digit keys in ALPHA mode, pressed again for the next one.
-constexpr std::array<std::string_view, 10> kKeyLetters{" ",   ".,-", "ABC", "DEF",  "GHI",
+constexpr std::array<std::string_view, 10> kKeyLetters{" ",   ".,-", "ABC",  "DEF", "GHI",
                                                        "JKL", "MNO", "PQRS", "TUV", "WXYZ"};
 
 std::optional<int> digit_of(Key key) {
@@ -76,12 +76,11 @@ std::tm Walkthrough::local_time() {
 Walkthrough::Walkthrough(const DesignDocument& design, const texts::ProgramTexts& texts,
                          Clock clock)
     : design_(std::make_unique<Design>(Design{design.menus, design.forms, design.lookups,
-                                              design.reader, design.system,
-                                              design.device_texts})),
+                                              design.reader, design.system, design.device_texts})),
       texts_(texts),
       clock_(std::move(clock)) {
-    derive_before_save({design_->forms, design_->menus, design_->lookups, design_->reader,
-                        design_->system});
+    derive_before_save(
+        {design_->forms, design_->menus, design_->lookups, design_->reader, design_->system});
     go_to(start_screen_code(design_->system));
 }
 
@@ -419,7 +418,8 @@ Screen Walkthrough::form_screen() const {
     const std::size_t index = code_ - 1;
     const FormRecord& form = design_->forms[index];
     Screen screen;
-    screen.title = device_text(kFormTitle) + " " + std::to_string(index + 1) + (alpha_ ? "  ABC" : "");
+    screen.title =
+        device_text(kFormTitle) + " " + std::to_string(index + 1) + (alpha_ ? "  ABC" : "");
     screen.soft_right = device_text(kFormEsc);
     if (record_) {
         screen.soft_left = device_text(kFormEnter);
@@ -443,10 +443,9 @@ Screen Walkthrough::form_screen() const {
         if (type == kTypePause) {
             if (current) screen.rows.push_back({device_text(kPressAKey), RowStyle::Selected});
         } else if (is_entry_line(form, line)) {
-            screen.rows.push_back({data_.lines[line],
-                                   current ? RowStyle::ActiveField : RowStyle::Field,
-                                   std::clamp<std::size_t>(max_length(form, line), 1,
-                                                           kScreenColumns - 2)});
+            screen.rows.push_back(
+                {data_.lines[line], current ? RowStyle::ActiveField : RowStyle::Field,
+                 std::clamp<std::size_t>(max_length(form, line), 1, kScreenColumns - 2)});
         } else if (type == kTypeFixedData) {
             screen.rows.push_back({slot_text(form.initial_text[line]), RowStyle::Text});
         } else if (type == kTypeCounter) {

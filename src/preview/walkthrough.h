@@ -83,11 +83,11 @@ class Walkthrough {
     Clock clock_;
 
     Byte code_ = 0;
-    std::size_t selected_ = 0;                       // the chosen item among the named ones
-    std::size_t line_ = 0;                           // the Form line taking input
+    std::size_t selected_ = 0;  // the chosen item among the named ones
+    std::size_t line_ = 0;      // the Form line taking input
     CollectedData data_;
-    std::string handover_;                           // for the next Form
-    std::optional<std::string> record_;              // shown once the Form is complete
+    std::string handover_;               // for the next Form
+    std::optional<std::string> record_;  // shown once the Form is complete
     std::string message_;
     bool alpha_ = false;
     std::optional<Key> last_letter_key_;

@@ -35,7 +35,9 @@ ui::DialogTemplate layout_for(const preview::ApplicationMap& map) {
 }  // namespace
 
 ApplicationMapDialog::ApplicationMapDialog(preview::ApplicationMap map)
-    : MapDialogLayout{layout_for(map)}, ui::Dialog(MapDialogLayout::map_layout), map_(std::move(map)) {}
+    : MapDialogLayout{layout_for(map)},
+      ui::Dialog(MapDialogLayout::map_layout),
+      map_(std::move(map)) {}
 
 void ApplicationMapDialog::paint_area(int id, ui::Painter& painter, ui::Rect area) const {
     if (id != kMapArea) return;

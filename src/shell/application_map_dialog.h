@@ -6,7 +6,8 @@
 
 namespace tc::shell {
 
-// The dialog's layout depends on the map's size; it is held here, ahead of the dialog that reads it.
+// The dialog's layout depends on the map's size; it is held here, ahead of the dialog that reads
+// it.
 struct MapDialogLayout {
     ui::DialogTemplate map_layout;
 };

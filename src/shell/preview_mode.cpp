@@ -104,9 +104,9 @@ void PreviewMode::ask_for_lookup_file() {
         walkthrough_->decline_lookup_file(*lookup);
         return;
     }
-    walkthrough_->set_lookup_file(*lookup,
-                                  std::string_view(reinterpret_cast<const char*>(contents->data()),
-                                                   contents->size()));
+    walkthrough_->set_lookup_file(
+        *lookup,
+        std::string_view(reinterpret_cast<const char*>(contents->data()), contents->size()));
 }
 
 }  // namespace tc::shell

@@ -136,8 +136,8 @@ void paint_screen(ui::Painter& painter, const preview::Screen& screen) {
     painter.fill_rect(kDisplay, kLcd);
     const Rect status{kDisplay.x, kDisplay.y, kDisplay.width, kStatusHeight};
     painter.fill_rect(status, !screen.mark.empty() ? kPreviewBezel : kStatusBar);
-    painter.text(Rect{42, kDisplay.y, 120, kStatusHeight}, screen.title, kWhite, TextAlign::Left,
-                 7, true);
+    painter.text(Rect{42, kDisplay.y, 120, kStatusHeight}, screen.title, kWhite, TextAlign::Left, 7,
+                 true);
     painter.text(Rect{150, kDisplay.y, 67, kStatusHeight}, screen.mark, kWhite, TextAlign::Right, 7,
                  true);
     const std::size_t first = screen.first_visible_row();

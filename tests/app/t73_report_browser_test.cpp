@@ -69,8 +69,8 @@ TEST(T73ReportBrowser, ChromiumReadsTheReportAndDrawsIt) {
     ASSERT_EQ(run_browser(dir, "--dump-dom", page, dir.file("dom.html")), 0) << browser_errors(dir);
     const std::vector<Byte> dom_bytes = test::read_bytes(dir.file("dom.html"));
     const std::string dom(dom_bytes.begin(), dom_bytes.end());
-    for (const char* id : {"overview", "map", "form-1", "form-2", "form-3", "form-4", "form-5", "menu-1",
-                           "menu-2", "lookup-1", "reader", "system", "check"}) {
+    for (const char* id : {"overview", "map", "form-1", "form-2", "form-3", "form-4", "form-5",
+                           "menu-1", "menu-2", "lookup-1", "reader", "system", "check"}) {
         EXPECT_NE(dom.find(std::string("id=\"") + id + "\""), std::string::npos) << id;
     }
     EXPECT_EQ(count_of(dom, "<tr class=\"key\">"), 4u);

@@ -44,8 +44,8 @@ TEST(ApplicationMap, DrawsEveryLinkAndMarksUnreachedScreensAndLinksToUnusedOnes)
     using Link = std::tuple<std::string, std::string, std::string, bool>;  // from, to, text, unused
     std::set<Link> links;
     for (const MapLink& link : map.links) {
-        links.insert({map.nodes[link.from].name, map.nodes[link.to].name, link.text,
-                      link.to_unused});
+        links.insert(
+            {map.nodes[link.from].name, map.nodes[link.to].name, link.text, link.to_unused});
     }
     EXPECT_EQ(links, (std::set<Link>{{"main", "Menu 1", "Run", false},
                                      {"Menu 1", "main", "Esc", false},

@@ -65,8 +65,8 @@ TEST(MainWindow, PopupMenuItemsRecentFilesAndLanguage) {
                                         "Save &As...", "-", "&Edit\tCtrl+E", "&Preview\tCtrl+P",
                                         "Application &map...", "&Preferences...", "-", "A&bout...",
                                         "E&xit\tAlt+F4"}));
-    EXPECT_EQ(commands_of(plain),
-              (std::vector<int>{31, 32, 33, 34, 0, 35, kCommandPreview, kCommandMap, 36, 0, 37, 38}));
+    EXPECT_EQ(commands_of(plain), (std::vector<int>{31, 32, 33, 34, 0, 35, kCommandPreview,
+                                                    kCommandMap, 36, 0, 37, 38}));
 
     const std::string long_path = "C:\\Designs\\Warehouse\\2024\\Receiving and Picking.T73";
     const ui::Menu with_recent = build_popup_menu(texts, {"C:\\a.T73", long_path});
@@ -88,8 +88,8 @@ TEST(MainWindow, PopupMenuItemsRecentFilesAndLanguage) {
     EXPECT_EQ(texts_of(german),
               (std::vector<std::string>{"&Neu\tStrg+N", "\xD6&ffnen...", "&Speichern", "", "-",
                                         "&Bearbeiten", "&Preview\tCtrl+P", "Application &map...",
-                                        "&Einstellungen...", "-", "&1: C:\\a.T73",
-                                        "-", "&Info...", "&Beenden"}));
+                                        "&Einstellungen...", "-", "&1: C:\\a.T73", "-", "&Info...",
+                                        "&Beenden"}));
 }
 
 TEST(MainWindow, CreationStartsTheSessionPutsTheWindowInPlaceAndBuildsTheMenu) {
@@ -100,8 +100,8 @@ TEST(MainWindow, CreationStartsTheSessionPutsTheWindowInPlaceAndBuildsTheMenu) {
     f.main.create();
     EXPECT_EQ(f.window.placements, std::vector<WindowPlacement>{kInPlaceOnTop});
     EXPECT_EQ(commands_of(f.main.popup_menu()),
-              (std::vector<int>{31, 32, 33, 34, 0, 35, 36, 0, 50, 51, 0, 37, 38}));
-    EXPECT_EQ(f.main.popup_menu()[8].text, recent_file_menu_text(0, a));
+              (std::vector<int>{31, 32, 33, 34, 0, 35, 39, 40, 36, 0, 50, 51, 0, 37, 38}));
+    EXPECT_EQ(f.main.popup_menu()[10].text, recent_file_menu_text(0, a));
     EXPECT_EQ(f.things_shown(), 0u);
 }
 
@@ -109,7 +109,7 @@ TEST(MainWindow, UnknownCommandsAndRecentItemsBeyondTheListDoNothing) {
     MainWindowFixture f;
     f.write_ini("Unknow\r0\r0\r0\r" + f.existing_file("a.T73") + "\r");
     f.main.create();
-    for (const int command : {0, 30, 39, 40, 45, 49, 51, 53, 54, 59, 60, 100, 0xFFFF, 0x10027}) {
+    for (const int command : {0, 30, 41, 42, 45, 49, 51, 53, 54, 59, 60, 100, 0xFFFF, 0x10027}) {
         f.main.execute(command);
     }
     EXPECT_EQ(f.things_shown(), 0u);
@@ -158,7 +158,7 @@ TEST(MainWindow, PreferencesShowRecentFilesDroppedByTheReRead) {
     std::filesystem::remove(b);
     f.main.execute(kCommandPreferences);  // cancelled by the host
     EXPECT_EQ(commands_of(f.main.popup_menu()),
-              (std::vector<int>{31, 32, 33, 34, 0, 35, 36, 0, 50, 0, 37, 38}));
+              (std::vector<int>{31, 32, 33, 34, 0, 35, 39, 40, 36, 0, 50, 0, 37, 38}));
 }
 
 TEST(MainWindow, OpenPutsTheWindowInPlaceAndShowsTheRecentFilesAsReRead) {
@@ -171,8 +171,8 @@ TEST(MainWindow, OpenPutsTheWindowInPlaceAndShowsTheRecentFilesAsReRead) {
     f.main.execute(kCommandOpen);  // the Open dialog is cancelled
     EXPECT_EQ(f.host.file_dialogs().size(), 1u);
     EXPECT_EQ(f.window.placements, (std::vector<WindowPlacement>{kInPlace, kInPlace}));
-    ASSERT_EQ(f.main.popup_menu().size(), 12u);
-    EXPECT_EQ(f.main.popup_menu()[8].text, recent_file_menu_text(0, b));
+    ASSERT_EQ(f.main.popup_menu().size(), 14u);
+    EXPECT_EQ(f.main.popup_menu()[10].text, recent_file_menu_text(0, b));
 
     // Cancel at the save prompt stops before the reset: the window stays where it is.
     f.session.document().modified = true;

@@ -25,6 +25,8 @@ svg.map { font: 12px "DejaVu Sans", Arial, sans-serif; }
 .map .link.next { stroke: #2f6f9f; }
 .map .link.item { stroke: #2e8b57; }
 .map .link.to-unused { stroke: #c0392b; }
+.map .head { stroke: none; fill: #1d2329; }
+.map .head.to-unused { fill: #c0392b; }
 .map .label { font-size: 10px; fill: #1d2329; }
 )";
 
@@ -63,7 +65,8 @@ std::string node_svg(const MapNode& node) {
            "\" height=\"" + n(r.height) + "\" rx=\"6\"/>";
     svg += "<text class=\"name\" x=\"" + n(r.x + 8) + "\" y=\"" + n(r.y + 15) + "\">" +
            escape_html(node.name) + "</text>";
-    const std::string detail = node.detail.size() > 22 ? node.detail.substr(0, 21) + "\x85" : node.detail;
+    const std::string detail =
+        node.detail.size() > 22 ? node.detail.substr(0, 21) + "\x85" : node.detail;
     svg += "<text class=\"detail\" x=\"" + n(r.x + 8) + "\" y=\"" + n(r.y + 27) + "\">" +
            html_from_cp1252(detail) + "</text>";
     svg += "<text class=\"note\" x=\"" + n(r.x + 8) + "\" y=\"" + n(r.y + 37) + "\">" +
@@ -79,11 +82,11 @@ std::string point(ui::Point p) {
 std::string link_svg(const MapLink& link, const MapNode& from, const MapNode& to) {
     std::string classes = "link " + kind_class(link.kind);
     if (link.to_unused) classes += " to-unused";
-    const std::string marker = link.to_unused ? "arrow-unused" : "arrow";
     std::string svg = "<path class=\"" + classes + "\" data-from=\"" + screen_id(from.code) +
-                      "\" data-to=\"" + screen_id(to.code) + "\" d=\"M" + point(link.start) +
-                      " Q" + point(link.control) + " " + point(link.end) + "\" marker-end=\"url(#" +
-                      marker + ")\"/>";
+                      "\" data-to=\"" + screen_id(to.code) + "\" d=\"M" + point(link.start) + " Q" +
+                      point(link.control) + " " + point(link.end) + "\"/>";
+    svg += "<polygon class=\"head " + classes.substr(5) + "\" points=\"" + point(link.head[0]) +
+           " " + point(link.head[1]) + " " + point(link.head[2]) + "\"/>";
     svg += "<text class=\"label\" x=\"" + n(link.label.x) + "\" y=\"" + n(link.label.y) + "\">" +
            html_from_cp1252(link.text) + "</text>\n";
     return svg;
@@ -92,18 +95,10 @@ std::string link_svg(const MapLink& link, const MapNode& from, const MapNode& to
 }  // namespace
 
 std::string application_map_svg(const preview::ApplicationMap& map) {
-    std::string svg = "<svg class=\"map\" xmlns=\"http://www.w3.org/2000/svg\" width=\"" +
-                      n(map.width) + "\" height=\"" + n(map.height) + "\" viewBox=\"0 0 " +
-                      n(map.width) + " " + n(map.height) + "\">\n";
+    std::string svg = "<svg class=\"map\" width=\"" + n(map.width) + "\" height=\"" +
+                      n(map.height) + "\" viewBox=\"0 0 " + n(map.width) + " " + n(map.height) +
+                      "\">\n";
     svg += "<style>" + std::string(kMapStyle) + "</style>\n";
-    svg += "<defs>";
-    for (const auto& [id, colour] : {std::pair{"arrow", "#1d2329"}, {"arrow-unused", "#c0392b"}}) {
-        svg += std::string("<marker id=\"") + id +
-               "\" viewBox=\"0 0 10 10\" refX=\"10\" refY=\"5\" markerWidth=\"7\" "
-               "markerHeight=\"7\" orient=\"auto-start-reverse\"><path d=\"M0 0 L10 5 L0 10 z\" "
-               "fill=\"" + colour + "\"/></marker>";
-    }
-    svg += "</defs>\n";
     for (const MapNode& node : map.nodes) svg += node_svg(node);
     for (const MapLink& link : map.links) {
         svg += link_svg(link, map.nodes[link.from], map.nodes[link.to]);

@@ -70,7 +70,8 @@ int command_preview(const LanguageOptions& options, const std::string& in_path,
     walk.go_to(*code);
     preview::RasterPainter painter(shell::kPictureWidth, shell::kPictureHeight);
     shell::paint_terminal_picture(painter, walk.screen());
-    const std::vector<Byte> png = preview::png_file(painter.width(), painter.height(), painter.rgb());
+    const std::vector<Byte> png =
+        preview::png_file(painter.width(), painter.height(), painter.rgb());
     return write_bytes(out_path, png, err) ? kExitOk : kExitFailure;
 }
 
@@ -80,8 +81,10 @@ int command_map(const LanguageOptions& options, const std::string& in_path,
     if (!bytes) return kExitFailure;
     auto design = std::make_unique<DesignRecords>();
     read_design_records(*bytes, *design);
-    const std::string svg =
-        "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n" + application_map_svg(design_map(*design));
+    // A file of its own names the SVG namespace; within the report's HTML the element needs none.
+    std::string svg = application_map_svg(design_map(*design));
+    svg.insert(svg.find(' '), " xmlns=\"http://www.w3.org/2000/svg\"");
+    svg.insert(0, "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n");
     if (!out_path) {
         out << svg;
         return kExitOk;

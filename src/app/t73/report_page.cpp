@@ -172,7 +172,8 @@ std::string design_report_html(const ReportInput& input) {
     page.raw("<style>" + std::string(kStyle) + "</style>\n</head>\n<body>\n<main>\n");
     page.heading(1, {}, "Design report: " + html_from_cp1252(input.file_name));
     page.raw(
-        "<nav><a href=\"#overview\">Overview</a><a href=\"#map\">Map</a><a href=\"#forms\">Forms</a>"
+        "<nav><a href=\"#overview\">Overview</a><a href=\"#map\">Map</a><a "
+        "href=\"#forms\">Forms</a>"
         "<a href=\"#menus\">Menus</a><a href=\"#lookups\">Lookups</a>"
         "<a href=\"#settings\">Settings</a><a href=\"#check\">Broken rules</a></nav>\n");
     write_overview(page, input, use);
