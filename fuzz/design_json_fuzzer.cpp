@@ -5,6 +5,7 @@
 
 #include "app/t73/commands.h"
 #include "app/t73/design_json.h"
+#include "app/t73/json_writer.h"
 #include "app/t73/run_t73.h"
 #include "document/design_file.h"
 #include "document/file_io.h"
@@ -22,8 +23,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::filesystem::remove(out_path);
 
     std::istringstream json(std::string(reinterpret_cast<const char*>(data), size));
+    std::ostringstream out;
     std::ostringstream err;
-    const int exit_code = tc::t73::command_build("-", out_path, json, err);
+    const int exit_code = tc::t73::command_build("-", out_path, {json, out, err});
 
     const auto built = tc::read_whole_file(out_path);
     if (exit_code != tc::t73::kExitOk) {
@@ -32,7 +34,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return 0;
     }
     require(built && built->size() == tc::kDesignFileSize, "a built design file is whole");
-    require(tc::t73::build_design(tc::t73::dump_design(*built)) == *built,
-            "the JSON form of the built file builds the same bytes");
+    std::ostringstream dumped;
+    tc::t73::write_json(dumped, tc::t73::dump_design(*built));
+    require(tc::t73::build_design(tc::t73::parse_design_json(dumped.str())) == *built,
+            "the JSON text of the built file builds the same bytes");
     return 0;
 }

@@ -2,6 +2,7 @@
 // ends the tool any other way.
 #include <gtest/gtest.h>
 
+#include "app/t73/commands.h"
 #include "app/t73_test_support.h"
 
 namespace tc::t73 {
@@ -15,7 +16,7 @@ struct BadJson {
 
 // The dump with the first Menu's Esc target written as `value`.
 std::string with_esc_target(std::string dump, const std::string& value) {
-    const std::string field = "\"esc_target\": 0";
+    const std::string field = "\"esc_target\": \"main\"";
     dump.replace(dump.find(field), field.size(), "\"esc_target\": " + value);
     return dump;
 }
@@ -37,7 +38,8 @@ std::vector<BadJson> bad_json(const std::string& dump) {
          "expected an object"},
         {"an array", "[1, 2, 3]", "expected an object"},
         {"an unknown field", "{\"header\": \"TC7350-01000100\", \"extra\": 1}", "extra"},
-        {"a character beyond one byte", "{\"header\": \"\\u20ac\"}", "U+20AC"},
+        {"a character beyond Windows-1252", "{\"header\": \"\\u4e00\"}", "U+4E00"},
+        {"a member given twice", "{\"header\": \"a\", \"header\": \"a\"}", "header: given twice"},
         {"an escaped zero", "{\"header\": \"\\u0000\"}", "zero byte"},
     };
 }
@@ -54,7 +56,7 @@ TEST(T73BadJson, EachIsRefusedWithAReasonAndWritesNothing) {
         test::write_text(dir.file("bad.json"), bad.text);
         const test::ToolRun run =
             test::run_tool({"build", dir.file("bad.json"), dir.file("out.T73")});
-        EXPECT_EQ(run.exit_code, kExitFailure);
+        EXPECT_EQ(run.exit_code, kExitIo);
         EXPECT_NE(run.err.find(bad.reason), std::string::npos) << run.err;
         EXPECT_FALSE(std::filesystem::exists(dir.file("out.T73")));
     }

@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <algorithm>
 #include <filesystem>
@@ -56,10 +57,6 @@ TEST(T73Commands, NewSavesWhatTheProgramSavesAtStartUp) {
     EXPECT_EQ(written[kFormsOffset + 6 * kFormSize + 1], 7);  // Form 7 goes on to itself
     EXPECT_EQ(written[kReaderOffset + 404], 0x01);            // the 1D reader
     EXPECT_EQ(written[kSystemOffset + 3], 44);                // "," between the data fields
-
-    const ToolRun failed = run_tool({"new", dir.file("missing-folder/new.T73")});
-    EXPECT_EQ(failed.exit_code, 1);
-    EXPECT_NE(failed.err.find("missing-folder/new.T73"), std::string::npos);
 }
 
 TEST(T73Commands, ResaveOpensAsTheProgramDoesOrRefusesTheFile) {
@@ -95,7 +92,7 @@ TEST(T73Commands, ResaveOpensAsTheProgramDoesOrRefusesTheFile) {
         SCOPED_TRACE(file.message);
         write_bytes(dir.file("bad.T73"), file.bytes);
         run = run_tool({"resave", dir.file("bad.T73"), dir.file("not-written.T73")});
-        EXPECT_EQ(run.exit_code, 1);
+        EXPECT_EQ(run.exit_code, 3);
         EXPECT_NE(run.err.find(file.message), std::string::npos) << run.err;
         EXPECT_FALSE(std::filesystem::exists(dir.file("not-written.T73")));
     }
@@ -117,7 +114,7 @@ TEST(T73Commands, BuildWritesTheDumpedBytesOrNothing) {
     design["forms"][3]["prompt"][4] = std::string(60, 'x');
     test::write_text(dir.file("too-long.json"), design.dump());
     run = run_tool({"build", dir.file("too-long.json"), dir.file("not-written.T73")});
-    EXPECT_EQ(run.exit_code, 1);
+    EXPECT_EQ(run.exit_code, 3);
     EXPECT_NE(run.err.find("forms[3].prompt[4]: text of 60 bytes does not fit 51-byte slot"),
               std::string::npos)
         << run.err;
@@ -125,29 +122,104 @@ TEST(T73Commands, BuildWritesTheDumpedBytesOrNothing) {
 
     test::write_text(dir.file("broken.json"), dumped.out.substr(0, dumped.out.size() / 2));
     run = run_tool({"build", dir.file("broken.json"), dir.file("not-written.T73")});
-    EXPECT_EQ(run.exit_code, 1);
+    EXPECT_EQ(run.exit_code, 3);
     EXPECT_NE(run.err.find("not valid JSON"), std::string::npos) << run.err;
     EXPECT_FALSE(std::filesystem::exists(dir.file("not-written.T73")));
 }
 
-TEST(T73Commands, UnknownCommandsAndBadArgumentsAreUsageErrors) {
-    ToolRun run = run_tool({"frobnicate", "x"});
-    EXPECT_EQ(run.exit_code, 2);
-    EXPECT_NE(run.err.find("unknown command"), std::string::npos) << run.err;
-
-    run = run_tool({});
-    EXPECT_EQ(run.exit_code, 2);
-    run = run_tool({"resave", "only-one.T73"});
-    EXPECT_EQ(run.exit_code, 2);
-    run = run_tool({"--language", "Deutsch", "new", "x.T73"});  // a language needs its folder
-    EXPECT_EQ(run.exit_code, 2);
-
-    run = run_tool({"--help"});
-    EXPECT_EQ(run.exit_code, 0);
-    for (const char* command :
-         {"new", "resave", "dump", "build", "check", "--language", "--program-dir"}) {
-        EXPECT_NE(run.out.find(command), std::string::npos) << command;
+TEST(T73Commands, UsageHelpAndVersionFollowTheConventions) {
+    struct Usage {
+        std::vector<std::string> args;
+        int exit_code;
+        std::vector<const char*> out;  // each in the output
+        const char* err;               // in the error output
+    };
+    const std::vector<Usage> cases = {
+        {{"frobnicate", "x"}, 2, {}, "unknown command \"frobnicate\""},
+        {{}, 2, {}, ""},
+        {{"resave", "only-one.T73"}, 2, {}, "OUT"},
+        {{"--language", "Deutsch", "new", "x.T73"}, 2, {}, "--program-dir"},  // needs its folder
+        {{"--help"},
+         0,
+         {"new", "resave", "confirm", "dump", "build", "check", "report", "help", "--language",
+          "--program-dir", "--version", "1 check found broken rules", "3 a file or stream"},
+         ""},
+        {{"help"}, 0, {"resave", "--program-dir", "Exit codes"}, ""},
+        {{"help", "report"}, 0, {"--output", "--language", "--program-dir", "Exit codes: 0"}, ""},
+        {{"check", "--help"}, 0, {"--json", "--language", "--program-dir"}, ""},
+        {{"help", "launch"}, 2, {}, "unknown command \"launch\""},
+        {{"--version"}, 0, {"t73 1."}, ""},
+    };
+    for (const Usage& usage : cases) {
+        const ToolRun run = run_tool(usage.args);
+        SCOPED_TRACE(usage.args.empty() ? "(none)" : usage.args.front() + " " + run.out + run.err);
+        EXPECT_EQ(run.exit_code, usage.exit_code);
+        for (const char* text : usage.out) EXPECT_NE(run.out.find(text), std::string::npos) << text;
+        EXPECT_NE(run.err.find(usage.err), std::string::npos);
     }
+}
+
+TEST(T73Commands, InputsAndOutputsThatFailGiveTheSystemsReasonAndExitCode3) {
+    TempDir dir;
+    const std::string design = dir.file("new.T73");
+    ASSERT_EQ(run_tool({"new", design}).exit_code, 0);
+    std::filesystem::create_directory(dir.file("folder"));
+    ASSERT_EQ(::mkfifo(dir.file("fifo").c_str(), 0600), 0);
+    struct Failure {
+        std::vector<std::string> args;
+        std::string err;
+    };
+    const std::vector<Failure> cases = {
+        {{"new", dir.file("missing/new.T73")},
+         dir.file("missing/new.T73") + ": cannot be written: No such file or directory"},
+        {{"dump", dir.file("missing.T73")},
+         dir.file("missing.T73") + ": cannot be read: No such file or directory"},
+        {{"check", dir.file("folder")}, dir.file("folder") + ": cannot be read: Is a directory"},
+        {{"resave", dir.file("fifo"), dir.file("out.T73")},  // refused at once, not waited on
+         dir.file("fifo") + ": cannot be read: not a regular file (a device, pipe or socket)"},
+        {{"build", dir.file("missing.json"), dir.file("out.T73")},
+         dir.file("missing.json") + ": cannot be read: No such file or directory"},
+        {{"report", design, "-o", dir.file("missing/r.html")},
+         dir.file("missing/r.html") + ": cannot be written: No such file or directory"},
+        {{"dump", "-"}, "standard input: Format of this TC file is incorrect!"},
+    };
+    for (const Failure& failure : cases) {
+        SCOPED_TRACE(failure.args.front());
+        const ToolRun run = run_tool(failure.args);
+        EXPECT_EQ(run.exit_code, 3);
+        EXPECT_EQ(run.err, "t73: " + failure.err + "\n");
+        EXPECT_FALSE(std::filesystem::exists(dir.file("out.T73")));
+    }
+
+    // Standard output on a full disk or a closed pipe.
+    for (const std::string command : {"dump", "check", "report"}) {
+        SCOPED_TRACE(command);
+        const ToolRun run = test::run_binary(dir, command + " \"" + design + "\" >/dev/full");
+        EXPECT_EQ(run.exit_code, 3);
+        EXPECT_EQ(run.err, "t73: standard output: cannot be written: No space left on device\n");
+    }
+    const std::string closed_pipe = "(\"" + std::string(T73_PATH) + "\" dump \"" + design +
+                                    "\" 2>&1; echo $?) | (head -c 1 >/dev/null; sleep 1; cat)";
+    const ToolRun run = test::run_binary(dir, "--version; sh -c '" + closed_pipe + "'");
+    EXPECT_EQ(run.out.substr(run.out.find('\n') + 1),
+              "t73: standard output: cannot be written: Broken pipe\n3\n");
+}
+
+TEST(T73Commands, MinusIsStandardInputAndOutputWhereverAFileIsReadOrWritten) {
+    const ToolRun made = run_tool({"new", "-"});
+    ASSERT_EQ(made.exit_code, 0) << made.err;
+    EXPECT_TRUE(std::vector<Byte>(made.out.begin(), made.out.end()) == test::new_design_bytes());
+    EXPECT_FALSE(std::filesystem::exists("-"));
+
+    EXPECT_EQ(run_tool({"resave", "-", "-"}, made.out).out, made.out);
+    EXPECT_EQ(run_tool({"confirm", "-", "-"}, made.out).out, made.out);
+    const ToolRun dumped = run_tool({"dump", "-"}, made.out);
+    EXPECT_EQ(dumped.exit_code, 0);
+    EXPECT_EQ(run_tool({"build", "-", "-"}, dumped.out).out, made.out);
+    EXPECT_EQ(run_tool({"check", "-"}, made.out).out, "ok\n");
+    const ToolRun report = run_tool({"report", "-", "-o", "-"}, made.out);
+    EXPECT_EQ(report.exit_code, 0);
+    EXPECT_NE(report.out.find("Design report: standard input"), std::string::npos);
 }
 
 TEST(T73Commands, LanguageComesFromTheProgramDirectoryWhichStaysUntouched) {
@@ -180,12 +252,12 @@ TEST(T73Commands, LanguageComesFromTheProgramDirectoryWhichStaysUntouched) {
     write_bytes(dir.file("bad.T73"), std::vector<Byte>(10, 'X'));
     run = run_tool({"--program-dir", user_dir.path().string(), "--language", "Testish", "dump",
                     dir.file("bad.T73")});
-    EXPECT_EQ(run.exit_code, 1);
+    EXPECT_EQ(run.exit_code, 3);
     EXPECT_NE(run.err.find("Falsches Format!"), std::string::npos) << run.err;
 
     run = run_tool({"--language", "Nowhere", "--program-dir", user_dir.path().string(), "new",
                     dir.file("other.T73")});
-    EXPECT_EQ(run.exit_code, 1);
+    EXPECT_EQ(run.exit_code, 3);
     EXPECT_NE(run.err.find("Nowhere"), std::string::npos) << run.err;
     EXPECT_FALSE(std::filesystem::exists(dir.file("other.T73")));
 }
@@ -207,10 +279,6 @@ TEST(T73Commands, TheRealBinaryMakesChecksAndRoundTripsADesign) {
         dir, "build \"" + dir.file("new.json") + "\" \"" + dir.file("built.T73") + "\"");
     EXPECT_EQ(run.exit_code, 0) << run.err;
     EXPECT_TRUE(read_bytes(dir.file("built.T73")) == read_bytes(design));
-
-    run = test::run_binary(dir, "launch");
-    EXPECT_EQ(run.exit_code, 2);
-    EXPECT_NE(run.err.find("unknown command"), std::string::npos) << run.err;
 }
 
 }  // namespace

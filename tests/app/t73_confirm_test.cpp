@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "app/t73/commands.h"
 #include "app/t73/run_t73.h"
 #include "document/design_file.h"
 #include "forms/form_record.h"
@@ -230,15 +231,6 @@ TEST(T73Confirm, RandomReaderBlocksComeBackAsThePageRulesMakeThem) {
                 << int{reader_byte(design, 404)};
         }
     }
-}
-
-TEST(T73Confirm, ARejectedFileIsNotSaved) {
-    TempDir dir;
-    write_text(dir.file("in.T73"), "not a design");
-    const ToolRun run = run_tool({"confirm", dir.file("in.T73"), dir.file("out.T73")});
-    EXPECT_EQ(run.exit_code, kExitFailure);
-    EXPECT_FALSE(std::filesystem::exists(dir.file("out.T73")));
-    EXPECT_EQ(run_tool({"confirm", dir.file("in.T73")}).exit_code, kExitUsage);
 }
 
 }  // namespace

@@ -76,7 +76,9 @@ TEST(T73Json, DumpThenBuildGivesBackANewDesign) {
     ASSERT_EQ(original.size(), kDesignFileSize);
     const Json dumped = dump_design(original);
     EXPECT_FALSE(dumped.contains("reserved_block"));  // a saved design's reserved block is zero
-    EXPECT_EQ(dumped["forms"][6]["next_target"], 7);
+    EXPECT_EQ(dumped["format"], "t73 design 2");
+    EXPECT_EQ(dumped["forms"][6]["next_target"], "Form 7");
+    EXPECT_EQ(dumped["forms"][6]["max_length"][0], 160);  // "nil" lines keep 160 in the low byte
     EXPECT_EQ(dumped["system_settings"]["data_delimiter_1"], 44);
     EXPECT_EQ(dumped["reader_settings"]["400"][4], 1);  // byte 404: the 1D reader
     EXPECT_EQ(dumped["device_texts"].size(), 620u);
@@ -86,6 +88,16 @@ TEST(T73Json, DumpThenBuildGivesBackANewDesign) {
 TEST(T73Json, FieldsAreNamedWhereTheRecordsHoldThem) {
     std::vector<Byte> bytes = zero_design();
     bytes[kMenusOffset + 3 * kMenuSize + 818 + 14] = 21;       // Menu 4 item 15 target
+    bytes[kMenusOffset + 3 * kMenuSize + 818 + 13] = 31;       // not a screen code
+    bytes[kFormsOffset + 50 + 1] = 17;                         // Form 1 line 2 "large data"
+    bytes[kFormsOffset + 860 + 1] = 140;                       // its max_length_low
+    bytes[kFormsOffset + 875 + 1] = 1;                         // and max_length_high: 300
+    bytes[kFormsOffset + 860 + 2] = 160;                       // line 3: 160 + 160, which the
+    bytes[kFormsOffset + 875 + 2] = 1;                         // program stores as 2 x 160 + 0
+    bytes[kFormsOffset + 23] = 44;                             // record_length_low
+    bytes[kFormsOffset + 24] = 1;                              // and high: 300
+    bytes[kLookupsOffset + 26 + 3] = 5;                        // Lookup 1 field 4 "image"
+    bytes[kSystemOffset] = 1;                                  // start screen "menu 1"
     bytes[kFormsOffset + 2 * kFormSize + 845 + 4] = 77;        // Form 3 line 5 min_length
     bytes[kFormsOffset + 19 * kFormSize + 4129] = 1;           // Form 20 auto_delete
     bytes[kFormsOffset + 19 * kFormSize + 4130 + 896] = 0xAB;  // Form 20 last reserved byte
@@ -102,13 +114,22 @@ TEST(T73Json, FieldsAreNamedWhereTheRecordsHoldThem) {
 
     const Json dumped = dump_design(bytes);
     EXPECT_EQ(dumped["header"], "TC7350-01000100");
-    EXPECT_EQ(dumped["menus"][3]["item_target"][14], 21);
+    EXPECT_EQ(dumped["menus"][3]["item_target"][14], "Menu 1");
+    EXPECT_EQ(dumped["menus"][3]["item_target"][13], 31);
+    EXPECT_EQ(dumped["forms"][0]["data_type"][1], "large data");
+    EXPECT_EQ(dumped["forms"][0]["data_type"][0], "nil");
+    EXPECT_EQ(dumped["forms"][0]["max_length"][1], 300);
+    EXPECT_EQ(dumped["forms"][0]["max_length"][2], Json::parse(R"({"low": 160, "high": 1})"));
+    EXPECT_EQ(dumped["forms"][0]["record_length"], 300);
+    EXPECT_FALSE(dumped["forms"][0].contains("max_length_low"));
+    EXPECT_EQ(dumped["lookups"][0]["field_type"][3], "image");
+    EXPECT_EQ(dumped["system_settings"]["start_screen"], "menu 1");
     EXPECT_EQ(dumped["forms"][2]["min_length"][4], 77);
     EXPECT_EQ(dumped["forms"][19]["auto_delete"], 1);
     const std::string reserved = dumped["forms"][19]["reserved_4130"];
     EXPECT_EQ(reserved.size(), 2u * 897);
     EXPECT_EQ(reserved.substr(reserved.size() - 2), "ab");
-    EXPECT_EQ(dumped["lookups"][4]["field_length_high"][2], 3);
+    EXPECT_EQ(dumped["lookups"][4]["field_length"][2], 480);
     EXPECT_EQ(dumped["reader_settings"]["736"][0], 1);
     EXPECT_EQ(dumped["reader_settings"]["752"].size(), 14u);  // 766 bytes: the last row is short
     EXPECT_EQ(dumped["system_settings"]["entry_display_time"], 42);
@@ -117,16 +138,55 @@ TEST(T73Json, FieldsAreNamedWhereTheRecordsHoldThem) {
     EXPECT_EQ(dumped["forms"][0]["reserved_4119"], "0011");
     EXPECT_EQ(dumped["reserved_block"].get<std::string>().substr(998), "05");
 
-    // Bytes 0x80-0xFF become U+0080-U+00FF; the bytes behind the zero follow as hex.
+    // Texts are Windows-1252 (0x80 is the euro sign); the bytes behind the zero follow as hex.
     const Json& line_2 = dumped["forms"][0]["prompt"][1];
     ASSERT_TRUE(line_2.is_object());
-    EXPECT_EQ(line_2["text"], "Caf\xC3\xA9 \xC2\x80");
+    EXPECT_EQ(line_2["text"], "Caf\xC3\xA9 \xE2\x82\xAC");
     const std::string after_zero = line_2["after_zero"];
     EXPECT_EQ(after_zero.size(), 2u * (51 - prompt.size() - 1));
     EXPECT_EQ(after_zero.substr(after_zero.size() - 2), "7f");
     EXPECT_EQ(dumped["forms"][0]["prompt"][0], "");
 
     EXPECT_TRUE(build_design(through_text(dumped)) == bytes);
+}
+
+TEST(T73Json, BuildReadsTheRawFormOfOlderDumpsAndRefusesMembersGivenTwice) {
+    std::vector<Byte> bytes = random_design_bytes(9);
+    Json raw = dump_design(bytes);
+    raw.erase("format");
+    for (Json& form : raw["forms"]) {
+        form.erase("max_length");
+        form["max_length_low"] = Json::array();
+        form["max_length_high"] = Json::array();
+        for (std::size_t line = 0; line < kFormLines; ++line) {
+            form["data_type"][line] = 1;
+            form["max_length_low"].push_back(line);
+            form["max_length_high"].push_back(1);
+        }
+    }
+    raw["menus"][0]["esc_target"] = 30;
+    raw["device_texts"]["3001"] = "\xC2\x80\xE2\x82\xAC";  // U+0080, as the first dumps wrote 0x80
+    bytes = build_design(raw);
+    EXPECT_EQ(bytes[kFormsOffset + kFormSize + 50 + 3], 1);
+    EXPECT_EQ(bytes[kFormsOffset + kFormSize + 860 + 3], 3);
+    EXPECT_EQ(bytes[kFormsOffset + kFormSize + 875 + 3], 1);
+    EXPECT_EQ(bytes[kMenusOffset + 817], 30);
+    EXPECT_EQ(bytes[kDeviceTextsOffset], 0x80);
+    EXPECT_EQ(bytes[kDeviceTextsOffset + 1], 0x80);
+
+    for (const auto& [text, message] : std::vector<std::pair<std::string, std::string>>{
+             {R"({"header": "a", "header": "b"})", "header: given twice"},
+             {R"({"forms": [{}, {"prompt": [], "x": {"a": 1}, "prompt": 2}]})",
+              "forms[1].prompt: given twice"},
+             {R"({"a": [[1], [{"b": 1, "b": 1}]]})", "a[1][0].b: given twice"},
+             {R"({"a": )", "(JSON text): not valid JSON"}}) {
+        try {
+            parse_design_json(text);
+            ADD_FAILURE() << text;
+        } catch (const FieldError& e) {
+            EXPECT_EQ(std::string(e.what()).substr(0, message.size()), message);
+        }
+    }
 }
 
 TEST(T73Json, TextsFillTheirSlotsExactly) {
@@ -167,8 +227,22 @@ TEST(T73Json, BuildNamesTheFieldItCannotTurnIntoBytes) {
               "forms[0].data_type: expected 15 entries, got 14");
     EXPECT_EQ(error_after([](Json& d) { d["forms"].erase(19); }),
               "forms: expected 20 entries, got 19");
-    EXPECT_EQ(error_after([](Json& d) { d["menus"][1]["esc_target"] = "1"; }),
-              "menus[1].esc_target: expected a number 0-255, got string");
+    EXPECT_EQ(
+        error_after([](Json& d) {
+            d["menus"][1]["esc_target"] = "Form 21";
+        }).rfind("menus[1].esc_target: unknown value \"Form 21\" (one of \"main\", \"Form 1\"", 0),
+        0u);
+    EXPECT_EQ(error_after([](Json& d) { d["forms"][1]["max_length"][3] = 40960; }),
+              "forms[1].max_length[3]: length 40960 is out of 0-40959");
+    EXPECT_EQ(error_after([](Json& d) { d["forms"][1]["max_length_low"] = Json::array(); }),
+              "forms[1].max_length: given both as one length and as max_length_low and "
+              "max_length_high");
+    EXPECT_EQ(error_after([](Json& d) { d["format"] = "t73 design 3"; }),
+              "format: \"t73 design 3\" is not a format this t73 reads (\"t73 design 2\")");
+    EXPECT_EQ(error_after([](Json& d) {
+                  d["lookups"][0]["record_length"] = {{"low", 1}};
+              }),
+              "lookups[0].record_length.high: missing field");
     EXPECT_EQ(error_after([](Json& d) {
                   d["menus"][1]["caption"] = 5;
               }).rfind("menus[1].caption: expected a text", 0),
@@ -185,8 +259,8 @@ TEST(T73Json, BuildNamesTheFieldItCannotTurnIntoBytes) {
                   d["system_settings"]["reserved_1"] = "0g";
               }).rfind("system_settings.reserved_1: not a hex digit", 0),
               0u);
-    EXPECT_EQ(error_after([](Json& d) { d["device_texts"]["3001"] = "\xE2\x82\xAC"; }),
-              "device_texts.3001: character U+20AC is not a single byte (U+0001-U+00FF)");
+    EXPECT_EQ(error_after([](Json& d) { d["device_texts"]["3001"] = "\xE4\xB8\x80"; }),
+              "device_texts.3001: character U+4E00 is not in the Windows-1252 code page");
     EXPECT_EQ(error_after([](Json& d) { d["device_texts"].erase("3591"); }),
               "device_texts.3591: missing field");
     EXPECT_EQ(error_after([](Json& d) { d["device_texts"]["4000"] = ""; }),

@@ -62,11 +62,12 @@ struct ToolRun {
     std::string err;
 };
 
-inline ToolRun run_tool(const std::vector<std::string>& args) {
+inline ToolRun run_tool(const std::vector<std::string>& args, const std::string& input = "") {
+    std::istringstream in(input);
     std::ostringstream out;
     std::ostringstream err;
     ToolRun run;
-    run.exit_code = run_t73(args, out, err);
+    run.exit_code = run_t73(args, {in, out, err});
     run.out = out.str();
     run.err = err.str();
     return run;

@@ -1,15 +1,13 @@
 #include "app/t73/commands.h"
 
-#include <fstream>
-#include <iterator>
 #include <optional>
-#include <sstream>
+#include <string>
+#include <system_error>
 #include <vector>
 
 #include "app/t73/design_check.h"
 #include "app/t73/design_json.h"
 #include "app/t73/json_writer.h"
-#include "app/t73/run_t73.h"
 #include "document/design_file.h"
 #include "document/file_io.h"
 #include "shell/editor_sheet.h"
@@ -18,131 +16,141 @@
 namespace tc::t73 {
 namespace {
 
-std::unique_ptr<ToolSession> start_session(const LanguageOptions& options, std::ostream& err) {
+std::unique_ptr<ToolSession> start_session(const LanguageOptions& options, const ToolStreams& io) {
     std::string error;
     auto tool = ToolSession::start(options, error);
-    if (!tool) err << "t73: " << error << "\n";
+    if (!tool) io.err << "t73: " << error << "\n";
     return tool;
 }
 
-// Opens `path` as the program's Open does; a rejected file gets the program's message.
-bool open_as_program(ToolSession& tool, const std::string& path, std::ostream& err) {
+// Reads `path` and opens it as the program's Open does; a refused file gets the program's
+// message. Returns the bytes as the file holds them.
+std::optional<std::vector<Byte>> open_as_program(ToolSession& tool, const std::string& path,
+                                                 const ToolStreams& io) {
+    std::string reason;
+    auto bytes = read_input(path, io.in, kDesignFileSize, reason);
+    if (!bytes) {
+        io.err << "t73: " << input_name(path) << ": cannot be read: " << reason << "\n";
+        return std::nullopt;
+    }
+    // The program opens a file by its name: it gets a copy in the session's folder.
+    const std::string copy = tool.scratch_file("opened.T73").string();
+    std::error_code ec;
+    if (!write_file_atomically(copy, *bytes, ec)) {
+        io.err << "t73: " << copy << ": cannot be written: " << ec.message() << "\n";
+        return std::nullopt;
+    }
     shell::Session& session = tool.session();
     tool.host().clear_record();
-    if (open_design_file(session.document(), path, session.file_context())) return true;
+    if (open_design_file(session.document(), copy, session.file_context())) return bytes;
     const std::string message = tool.last_message();
-    err << "t73: " << path << ": " << (message.empty() ? "cannot be opened" : message) << "\n";
-    return false;
+    io.err << "t73: " << input_name(path) << ": "
+           << (message.empty() ? "cannot be opened" : message) << "\n";
+    return std::nullopt;
 }
 
-bool save_as_program(ToolSession& tool, const std::string& path, std::ostream& err) {
+bool save_as_program(ToolSession& tool, const std::string& path, const ToolStreams& io) {
     shell::Session& session = tool.session();
-    if (save_design_file(session.document(), path, session.file_context())) return true;
-    err << "t73: " << path << ": cannot be written\n";
-    return false;
+    const std::string target = path == "-" ? tool.scratch_file("saved.T73").string() : path;
+    std::error_code reason;
+    if (!save_design_file(session.document(), target, session.file_context(), reason)) {
+        io.err << "t73: " << output_name(target) << ": cannot be written: " << reason.message()
+               << "\n";
+        return false;
+    }
+    if (path != "-") return true;
+    const auto bytes = read_whole_file(target);
+    return bytes && write_output(path, *bytes, io);
 }
 
-std::optional<std::string> read_text(const std::string& path, std::istream& in) {
-    if (path == "-") return std::string(std::istreambuf_iterator<char>(in), {});
-    std::ifstream file(path, std::ios::binary);
-    if (!file) return std::nullopt;
-    std::ostringstream contents;
-    contents << file.rdbuf();
-    if (file.bad()) return std::nullopt;
-    return contents.str();
+int open_and_save(const LanguageOptions& options, const std::string& in_path,
+                  const std::string& out_path, bool confirm, const ToolStreams& io) {
+    auto tool = start_session(options, io);
+    if (!tool || !open_as_program(*tool, in_path, io)) return kExitIo;
+    if (confirm) {
+        tool->host().on_sheet([](ui::PropertySheet& sheet) {
+            for (std::size_t page = 0; page < sheet.page_count(); ++page) sheet.show_page(page);
+            sheet.user_presses_ok();
+        });
+        shell::open_editor_sheet(tool->session());
+    }
+    return save_as_program(*tool, out_path, io) ? kExitOk : kExitIo;
 }
 
 }  // namespace
 
 std::optional<std::vector<Byte>> read_accepted_file(const LanguageOptions& options,
-                                                    const std::string& path, std::ostream& err) {
-    auto tool = start_session(options, err);
-    if (!tool || !open_as_program(*tool, path, err)) return std::nullopt;
-    auto bytes = read_file_start(path, kDesignFileSize);
-    if (!bytes || bytes->size() < kDesignFileSize) {
-        err << "t73: " << path << ": cannot be read whole\n";
-        return std::nullopt;
-    }
-    bytes->resize(kDesignFileSize);
+                                                    const std::string& path,
+                                                    const ToolStreams& io) {
+    auto tool = start_session(options, io);
+    if (!tool) return std::nullopt;
+    auto bytes = open_as_program(*tool, path, io);
+    if (bytes) bytes->resize(kDesignFileSize);
     return bytes;
 }
 
-int command_new(const LanguageOptions& options, const std::string& out_path, std::ostream& err) {
-    auto tool = start_session(options, err);
-    if (!tool || !save_as_program(*tool, out_path, err)) return kExitFailure;
+int command_new(const LanguageOptions& options, const std::string& out_path,
+                const ToolStreams& io) {
+    auto tool = start_session(options, io);
+    if (!tool || !save_as_program(*tool, out_path, io)) return kExitIo;
     return kExitOk;
 }
 
 int command_resave(const LanguageOptions& options, const std::string& in_path,
-                   const std::string& out_path, std::ostream& err) {
-    auto tool = start_session(options, err);
-    if (!tool || !open_as_program(*tool, in_path, err)) return kExitFailure;
-    if (!save_as_program(*tool, out_path, err)) return kExitFailure;
-    return kExitOk;
+                   const std::string& out_path, const ToolStreams& io) {
+    return open_and_save(options, in_path, out_path, false, io);
 }
 
 int command_confirm(const LanguageOptions& options, const std::string& in_path,
-                    const std::string& out_path, std::ostream& err) {
-    auto tool = start_session(options, err);
-    if (!tool || !open_as_program(*tool, in_path, err)) return kExitFailure;
-    tool->host().on_sheet([](ui::PropertySheet& sheet) {
-        for (std::size_t page = 0; page < sheet.page_count(); ++page) sheet.show_page(page);
-        sheet.user_presses_ok();
-    });
-    shell::open_editor_sheet(tool->session());
-    if (!save_as_program(*tool, out_path, err)) return kExitFailure;
+                    const std::string& out_path, const ToolStreams& io) {
+    return open_and_save(options, in_path, out_path, true, io);
+}
+
+int command_dump(const LanguageOptions& options, const std::string& in_path,
+                 const ToolStreams& io) {
+    const auto bytes = read_accepted_file(options, in_path, io);
+    if (!bytes) return kExitIo;
+    write_json(io.out, dump_design(*bytes));
     return kExitOk;
 }
 
-int command_dump(const LanguageOptions& options, const std::string& in_path, std::ostream& out,
-                 std::ostream& err) {
-    const auto bytes = read_accepted_file(options, in_path, err);
-    if (!bytes) return kExitFailure;
-    write_json(out, dump_design(*bytes));
-    return kExitOk;
-}
-
-int command_build(const std::string& json_path, const std::string& out_path, std::istream& in,
-                  std::ostream& err) {
-    const auto text = read_text(json_path, in);
+int command_build(const std::string& json_path, const std::string& out_path,
+                  const ToolStreams& io) {
+    std::string reason;
+    const auto text = read_input(json_path, io.in, SIZE_MAX, reason);
     if (!text) {
-        err << "t73: " << json_path << ": cannot be read\n";
-        return kExitFailure;
-    }
-    Json json;
-    try {
-        json = Json::parse(*text);
-    } catch (const Json::exception& e) {  // bad syntax, but also a number too large for a double
-        err << "t73: " << json_path << ": not valid JSON: " << e.what() << "\n";
-        return kExitFailure;
+        io.err << "t73: " << input_name(json_path) << ": cannot be read: " << reason << "\n";
+        return kExitIo;
     }
     std::vector<Byte> image;
     try {
-        image = build_design(json);
+        image = build_design(parse_design_json(std::string(text->begin(), text->end())));
     } catch (const FieldError& e) {
-        err << "t73: " << json_path << ": " << e.what() << "\n";
-        return kExitFailure;
+        io.err << "t73: " << input_name(json_path) << ": " << e.what() << "\n";
+        return kExitIo;
     }
-    if (!write_file_atomically(out_path, image)) {
-        err << "t73: " << out_path << ": cannot be written\n";
-        return kExitFailure;
-    }
-    return kExitOk;
+    return write_output(out_path, image, io) ? kExitOk : kExitIo;
 }
 
-int command_check(const LanguageOptions& options, const std::string& in_path, std::ostream& out,
-                  std::ostream& err) {
-    const auto bytes = read_accepted_file(options, in_path, err);
-    if (!bytes) return kExitFailure;
+int command_check(const LanguageOptions& options, const std::string& in_path, bool as_json,
+                  const ToolStreams& io) {
+    const auto bytes = read_accepted_file(options, in_path, io);
+    if (!bytes) return kExitIo;
     auto records = std::make_unique<DesignRecords>();
     read_design_records(*bytes, *records);
-    const std::vector<std::string> problems = check_design(*records);
-    if (problems.empty()) {
-        out << "ok\n";
-        return kExitOk;
+    const std::vector<Problem> problems = check_design(*records);
+    if (as_json) {
+        Json list = Json::array();
+        for (const Problem& problem : problems)
+            list.push_back({{"path", problem.path}, {"problem", problem.text}});
+        write_json(io.out, list);
+    } else if (problems.empty()) {
+        io.out << "ok\n";
+    } else {
+        for (const Problem& problem : problems)
+            io.out << problem.path << ": " << problem.text << "\n";
     }
-    for (const std::string& problem : problems) out << problem << "\n";
-    return kExitFailure;
+    return problems.empty() ? kExitOk : kExitRulesBroken;
 }
 
 }  // namespace tc::t73

@@ -38,6 +38,12 @@ inline const RecordBlock& system_settings_block() {
     return block;
 }
 
+// The first member of the JSON form names its format and version.
+inline constexpr std::string_view kFormatName = "format";
+inline constexpr std::string_view kFormat = "t73 design 2";
+// Dumps without a format member, or with the first one, write every value as a number and every
+// split length as its two byte fields; they are read as well.
+inline constexpr std::string_view kFirstFormat = "t73 design 1";
 inline constexpr std::string_view kHeaderName = "header";
 inline constexpr std::string_view kReaderName = "reader_settings";
 inline constexpr std::size_t kReaderRowSize = 16;

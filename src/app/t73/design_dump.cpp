@@ -3,14 +3,19 @@
 
 #include "app/t73/design_blocks.h"
 #include "app/t73/design_json.h"
+#include "app/t73/field_values.h"
 
 namespace tc::t73 {
 namespace {
 
-Json entry_to_json(FieldKind kind, std::span<const Byte> bytes) {
-    switch (kind) {
-        case FieldKind::Number:
+Json entry_to_json(const RecordLayout& layout, const FieldLayout& field,
+                   std::span<const Byte> bytes) {
+    switch (field.kind) {
+        case FieldKind::Number: {
+            const auto* names = value_names(layout, field.name);
+            if (names != nullptr && bytes[0] < names->size()) return (*names)[bytes[0]];
             return bytes[0];
+        }
         case FieldKind::Text:
             return slot_to_json(bytes);
         case FieldKind::Hex:
@@ -19,18 +24,42 @@ Json entry_to_json(FieldKind kind, std::span<const Byte> bytes) {
     return nullptr;
 }
 
+Json split_entry_to_json(const SplitLength& split, Byte low, Byte high) {
+    if (joins_losslessly(split, low, high)) return low + high * split.base;
+    return Json{{"low", low}, {"high", high}};
+}
+
+// A split length as one number per entry (where the two bytes are what the program stores
+// for that number, else as {"low", "high"}).
+Json split_to_json(const RecordLayout& layout, const SplitLength& split,
+                   std::span<const Byte> record) {
+    const FieldLayout& low = layout_field(layout, split.low);
+    const FieldLayout& high = layout_field(layout, split.high);
+    if (low.count == 1) return split_entry_to_json(split, record[low.offset], record[high.offset]);
+    Json entries = Json::array();
+    for (std::size_t i = 0; i < low.count; ++i)
+        entries.push_back(
+            split_entry_to_json(split, record[low.offset + i], record[high.offset + i]));
+    return entries;
+}
+
 Json record_to_json(const RecordLayout& layout, std::span<const Byte> record) {
     Json object = Json::object();
     for (const FieldLayout& field : layout.fields) {
+        if (const SplitLength* split = split_of(layout, field.name)) {
+            if (split->low == field.name)
+                object[std::string(split->name)] = split_to_json(layout, *split, record);
+            continue;
+        }
         if (field.count == 1) {
             object[std::string(field.name)] =
-                entry_to_json(field.kind, record.subspan(field.offset, field.size));
+                entry_to_json(layout, field, record.subspan(field.offset, field.size));
             continue;
         }
         Json entries = Json::array();
         for (std::size_t i = 0; i < field.count; ++i) {
             entries.push_back(entry_to_json(
-                field.kind, record.subspan(field.offset + i * field.size, field.size)));
+                layout, field, record.subspan(field.offset + i * field.size, field.size)));
         }
         object[std::string(field.name)] = std::move(entries);
     }
@@ -63,6 +92,7 @@ Json reader_to_json(std::span<const Byte> record) {
 
 Json dump_design(std::span<const Byte> image) {
     Json design = Json::object();
+    design[std::string(kFormatName)] = std::string(kFormat);
     design[std::string(kHeaderName)] = slot_to_json(image.first(kHeaderSize));
     for (const RecordBlock& block : record_blocks_before_reader()) {
         design[std::string(block.name)] = block_to_json(block, image);

@@ -41,15 +41,14 @@ struct ReportInput {
     const texts::ProgramTexts& texts;
 };
 
+// The `check` problems as the report lists them: "path: problem".
+std::vector<std::string> report_findings(const DesignRecords& design,
+                                         std::span<const Byte> image = {});
+
 // One self-contained HTML page (UTF-8, inline style, no scripts or outside resources) for the
 // people who process the data the terminal collects: the Forms in use with their lines and the
 // layout of their saved records, the Menus and Lookups in use, the settings that differ from a
 // new design and the broken rules.
 std::string design_report_html(const ReportInput& input);
-
-// `t73 report IN [-o OUT]`: writes the page to OUT, or to `out` without one.
-int command_report(const LanguageOptions& options, const std::string& in_path,
-                   const std::optional<std::string>& out_path, std::ostream& out,
-                   std::ostream& err);
 
 }  // namespace tc::t73

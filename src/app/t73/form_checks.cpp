@@ -1,6 +1,9 @@
+#include <algorithm>
+#include <array>
 #include <string>
 
 #include "app/t73/design_check.h"
+#include "app/t73/design_report.h"
 
 namespace tc::t73 {
 namespace {
@@ -13,128 +16,179 @@ constexpr int kMaxLargeDataLength = 2048;
 constexpr int kMaxPromptLength = 30;
 constexpr Byte kInputSourceRfid = 2;
 
-std::string form_name(std::size_t form) {
-    return "Form " + std::to_string(form + 1);
-}
-
-std::string line_name(std::size_t form, std::size_t line) {
-    return form_name(form) + " line " + std::to_string(line + 1);
-}
-
 // Lines of type "nil" and "extension" are not in use: the Form page resets them and the reset
 // values (a new design's input source "RFID", for one) mean nothing there.
 bool line_in_use(Byte data_type) {
     return data_type != kTypeNil && data_type != kTypeExtension;
 }
 
-void check_screen_code(const std::string& where, const char* field, Byte code,
-                       std::vector<std::string>& problems) {
-    if (code > kMaxScreenCode) {
-        problems.push_back(where + ": " + field + " " + std::to_string(code) +
-                           " is not a screen code (0-30)");
-    }
+// The types whose lines take input, and so count for `last_input_line`; "image" only with
+// "Edit file path".
+bool takes_input(const FormRecord& form, std::size_t line) {
+    constexpr std::array kInputTypes{kTypeText, kTypeInteger,   kTypeReal,      kTypeLetter,
+                                     kTypeAuto, kTypeBoolean,   kTypePause,     kTypeAlphameric,
+                                     kTypeMsqi, kTypeLargeData, kTypeReadFrom2D};
+    const Byte type = form.data_type[line];
+    if (type == kTypeImage) return form.edit_file_path[line] != 0;
+    return std::find(kInputTypes.begin(), kInputTypes.end(), type) != kInputTypes.end();
 }
 
-void check_line_lengths(const FormRecord& form, std::size_t f, std::size_t i,
-                        std::vector<std::string>& problems) {
-    const std::string where = line_name(f, i);
-    const Byte type = form.data_type[i];
-    const bool large = type == kTypeLargeData;
-    if (!large) {
-        if (form.max_length_high[i] != 0) {
-            problems.push_back(where + ": max_length_high " +
-                               std::to_string(form.max_length_high[i]) +
-                               " on a line that is not \"large data\"");
-        }
-        if (form.fixed_length_high[i] != 0) {
-            problems.push_back(where + ": fixed_length_high " +
-                               std::to_string(form.fixed_length_high[i]) +
-                               " on a line that is not \"large data\"");
-        }
-        if (form.max_length_low[i] > kMaxLength) {
-            problems.push_back(where + ": max_length_low " +
-                               std::to_string(form.max_length_low[i]) + " above 160");
-        }
-        if (type != kTypeImage && form.fixed_length_low[i] > kMaxLength) {
-            problems.push_back(where + ": fixed_length_low " +
-                               std::to_string(form.fixed_length_low[i]) + " above 160");
-        }
-    }
-    const int max_length = large ? form.max_length_high[i] * kMaxLength + form.max_length_low[i]
-                                 : form.max_length_low[i];
-    if (large) {
-        const int fixed_length = form.fixed_length_high[i] * kMaxLength + form.fixed_length_low[i];
-        if (max_length > kMaxLargeDataLength) {
-            problems.push_back(where + ": \"large data\" maximum length " +
-                               std::to_string(max_length) + " above 2048");
-        }
-        if (fixed_length > kMaxLargeDataLength) {
-            problems.push_back(where + ": \"large data\" fixed length " +
-                               std::to_string(fixed_length) + " above 2048");
-        }
-    }
-    const int min_length = form.min_length[i];
-    if (min_length > kMaxLength) {
-        problems.push_back(where + ": min_length " + std::to_string(min_length) + " above 160");
-    } else if (min_length > max_length) {
-        problems.push_back(where + ": min_length " + std::to_string(min_length) +
-                           " above the maximum length " + std::to_string(max_length));
-    }
-}
+// Reports the problems of one Form; `form_path` and `line_path` give the JSON paths.
+class FormChecker {
+  public:
+    FormChecker(const FormRecord& form, std::size_t index, const DesignRecords& records,
+                Problems& problems)
+        : form_(form), index_(index), records_(records), problems_(problems) {}
 
-void check_form(const FormRecord& form, std::size_t f, const DesignRecords& records,
-                std::vector<std::string>& problems) {
-    const std::string where = form_name(f);
-    check_screen_code(where, "esc_target", form.esc_target, problems);
-    check_screen_code(where, "next_target", form.next_target, problems);
-    if (form.lookup_file > kMaxLookupFile) {
-        problems.push_back(where + ": lookup_file " + std::to_string(form.lookup_file) +
-                           " above 5");
-    }
-    if (form.key_field > kMaxKeyField) {
-        problems.push_back(where + ": key_field " + std::to_string(form.key_field) + " above 12");
+    void check() {
+        check_screen_code("esc_target", form_.esc_target);
+        check_screen_code("next_target", form_.next_target);
+        if (form_.lookup_file > kMaxLookupFile)
+            add(path("lookup_file"), number(form_.lookup_file) + " is above 5");
+        if (form_.key_field > kMaxKeyField)
+            add(path("key_field"), number(form_.key_field) + " is above 12");
+        int large_data_lines = 0;
+        for (const Byte type : form_.data_type) large_data_lines += type == kTypeLargeData ? 1 : 0;
+        if (large_data_lines > 1)
+            add(path("data_type"),
+                number(large_data_lines) + " \"large data\" lines (at most one)");
+        for (std::size_t line = 0; line < kFormLines; ++line)
+            check_line(line, large_data_lines > 0);
+        check_last_input_line();
+        check_record_figures();
     }
 
-    const bool two_d_reader = records.reader[reader::kReaderTypeBits] == reader::kType2D;
-    const bool rfid_reader = (records.reader[reader::kRfidReader] & 0x01) != 0;
-    int large_data_lines = 0;
-    for (const Byte type : form.data_type) large_data_lines += type == kTypeLargeData ? 1 : 0;
-    if (large_data_lines > 1) {
-        problems.push_back(where + ": " + std::to_string(large_data_lines) +
-                           " \"large data\" lines (at most one)");
+  private:
+    static std::string number(int value) { return std::to_string(value); }
+
+    std::string path(std::string_view field) const { return record_path("forms", index_, field); }
+    std::string path(std::string_view field, std::size_t line) const {
+        return entry_path("forms", index_, field, line);
+    }
+    std::string where() const { return "Form " + number(static_cast<int>(index_) + 1); }
+    std::string where(std::size_t line) const {
+        return where() + " line " + number(static_cast<int>(line) + 1);
     }
 
-    for (std::size_t i = 0; i < kFormLines; ++i) {
-        const std::string line = line_name(f, i);
-        const Byte type = form.data_type[i];
-        if (type > kTypeReadFrom2D) {
-            problems.push_back(line + ": data_type " + std::to_string(type) + " above 18");
+    void add(std::string field_path, const std::string& text) {
+        problems_.push_back({std::move(field_path), text});
+    }
+    void add(std::string field_path, std::size_t line, const std::string& text) {
+        problems_.push_back({std::move(field_path), text + " (" + where(line) + ")"});
+    }
+
+    void check_screen_code(std::string_view field, Byte code) {
+        if (code > kMaxScreenCode)
+            add(path(field), number(code) + " is not a screen code (0-30) (" + where() + ")");
+    }
+
+    void check_lengths(std::size_t line) {
+        const Byte type = form_.data_type[line];
+        const bool large = type == kTypeLargeData;
+        const int max_length =
+            large ? form_.max_length_high[line] * kMaxLength + form_.max_length_low[line]
+                  : form_.max_length_low[line];
+        if (!large) {
+            if (form_.max_length_high[line] != 0 || form_.max_length_low[line] > kMaxLength) {
+                add(path("max_length", line), line,
+                    "maximum length " +
+                        number(form_.max_length_high[line] * kMaxLength +
+                               form_.max_length_low[line]) +
+                        " above 160 on a line that is not \"large data\"");
+            }
+            const bool fixed_too_long =
+                type != kTypeImage && form_.fixed_length_low[line] > kMaxLength;
+            if (form_.fixed_length_high[line] != 0 || fixed_too_long) {
+                add(path("fixed_length", line), line,
+                    "fixed length " +
+                        number(form_.fixed_length_high[line] * kMaxLength +
+                               form_.fixed_length_low[line]) +
+                        " above 160 on a line that is not \"large data\"");
+            }
+        } else {
+            const int fixed =
+                form_.fixed_length_high[line] * kMaxLength + form_.fixed_length_low[line];
+            if (max_length > kMaxLargeDataLength)
+                add(path("max_length", line), line,
+                    "\"large data\" maximum length " + number(max_length) + " above 2048");
+            if (fixed > kMaxLargeDataLength)
+                add(path("fixed_length", line), line,
+                    "\"large data\" fixed length " + number(fixed) + " above 2048");
         }
-        check_line_lengths(form, f, i, problems);
-        const std::size_t prompt_length = slot_text_length(form.prompt[i]);
+        const int min_length = form_.min_length[line];
+        if (min_length > kMaxLength) {
+            add(path("min_length", line), line, number(min_length) + " above 160");
+        } else if (min_length > max_length) {
+            add(path("min_length", line), line,
+                number(min_length) + " above the maximum length " + number(max_length));
+        }
+    }
+
+    void check_line(std::size_t line, bool has_large_data_line) {
+        const Byte type = form_.data_type[line];
+        if (type > kTypeReadFrom2D)
+            add(path("data_type", line), line, number(type) + " is above 18");
+        check_lengths(line);
+        const std::size_t prompt_length = slot_text_length(form_.prompt[line]);
         if (prompt_length > kMaxPromptLength) {
-            problems.push_back(line + ": prompt of " + std::to_string(prompt_length) +
-                               " characters (at most 30)");
+            add(path("prompt", line), line,
+                "prompt of " + number(static_cast<int>(prompt_length)) +
+                    " characters (at most 30)");
         }
-        if (type == kTypeReadFrom2D && large_data_lines == 0) {
-            problems.push_back(line + ": \"read from 2D\" without a \"large data\" line");
+        if (type == kTypeReadFrom2D && !has_large_data_line)
+            add(path("data_type", line), line, "\"read from 2D\" without a \"large data\" line");
+        const Byte reader_type = records_.reader[reader::kReaderTypeBits];
+        if ((type == kTypeLargeData || type == kTypeReadFrom2D) && reader_type != reader::kType2D) {
+            add(path("data_type", line), line,
+                std::string("\"") + (type == kTypeLargeData ? "large data" : "read from 2D") +
+                    "\" without the 2D reader (reader type byte 404 is " + number(reader_type) +
+                    ", not 64)");
         }
-        if ((type == kTypeLargeData || type == kTypeReadFrom2D) && !two_d_reader) {
-            problems.push_back(
-                line + ": \"" + (type == kTypeLargeData ? "large data" : "read from 2D") +
-                "\" without the 2D reader (reader type byte 404 is " +
-                std::to_string(records.reader[reader::kReaderTypeBits]) + ", not 64)");
-        }
-        if (line_in_use(type) && form.input_source[i] == kInputSourceRfid && !rfid_reader) {
-            problems.push_back(line + ": input source \"RFID\" without the RFID reader");
-        }
+        const bool rfid_reader = (records_.reader[reader::kRfidReader] & 0x01) != 0;
+        if (line_in_use(type) && form_.input_source[line] == kInputSourceRfid && !rfid_reader)
+            add(path("input_source", line), line, "input source \"RFID\" without the RFID reader");
     }
-}
+
+    void check_last_input_line() {
+        int last = 0;
+        for (std::size_t line = 0; line < kFormLines; ++line) {
+            if (takes_input(form_, line)) last = static_cast<int>(line) + 1;
+        }
+        if (form_.last_input_line == last) return;
+        add(path("last_input_line"),
+            number(form_.last_input_line) + ", but the last line that takes input is " +
+                (last == 0 ? std::string("none (0)") : "line " + number(last)) + " (" + where() +
+                ")");
+    }
+
+    // The figures the terminal reads for the saved record, against the layout the Form's lines
+    // give (as the report shows it).
+    void check_record_figures() {
+        const SavedRecordLayout layout = saved_record_layout(form_);
+        const int stored_length = form_.record_length_high * 256 + form_.record_length_low;
+        const auto differs = [&](std::string_view field, int stored, int derived,
+                                 const char* what) {
+            if (stored == derived) return;
+            add(path(field), number(stored) + " " + what + ", but the Form's lines give " +
+                                 number(derived) + " (" + where() + " saved record)");
+        };
+        differs("field_count", form_.field_count, static_cast<int>(layout.fields.size()), "fields");
+        differs("key_position", form_.key_position, static_cast<int>(layout.key_position),
+                "as key position");
+        differs("record_length", stored_length, static_cast<int>(layout.length), "bytes");
+    }
+
+    const FormRecord& form_;
+    std::size_t index_;
+    const DesignRecords& records_;
+    Problems& problems_;
+};
 
 }  // namespace
 
-void check_forms(const DesignRecords& records, std::vector<std::string>& problems) {
-    for (std::size_t f = 0; f < kFormCount; ++f) check_form(records.forms[f], f, records, problems);
+void check_forms(const DesignRecords& records, Problems& problems) {
+    for (std::size_t f = 0; f < kFormCount; ++f)
+        FormChecker(records.forms[f], f, records, problems).check();
 }
 
 }  // namespace tc::t73

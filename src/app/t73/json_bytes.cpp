@@ -2,7 +2,10 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <set>
 #include <vector>
+
+#include "app/t73/windows_1252.h"
 
 namespace tc::t73 {
 namespace {
@@ -20,13 +23,17 @@ int hex_value(char c) {
     return -1;
 }
 
+std::string child_path_of(const std::string& path, const std::string& name) {
+    return path.empty() ? name : path + "." + name;
+}
+
 std::string code_point_name(unsigned code_point) {
     char buffer[16];
     std::snprintf(buffer, sizeof buffer, "U+%04X", code_point);
     return buffer;
 }
 
-// Decodes UTF-8 into one byte per code point; every code point must be U+0001-U+00FF.
+// Decodes UTF-8 into one Windows-1252 byte per character.
 std::vector<Byte> json_text_to_bytes(std::string_view text, const std::string& path) {
     std::vector<Byte> bytes;
     bytes.reserve(text.size());
@@ -56,11 +63,12 @@ std::vector<Byte> json_text_to_bytes(std::string_view text, const std::string& p
             code_point = (code_point << 6) | (next & 0x3F);
         }
         if (code_point == 0) throw FieldError(path, "text contains a zero byte");
-        if (code_point > 0xFF) {
+        const auto byte = windows_1252_byte(code_point);
+        if (!byte) {
             throw FieldError(path, "character " + code_point_name(code_point) +
-                                       " is not a single byte (U+0001-U+00FF)");
+                                       " is not in the Windows-1252 code page");
         }
-        bytes.push_back(static_cast<Byte>(code_point));
+        bytes.push_back(*byte);
         i += length;
     }
     return bytes;
@@ -84,17 +92,8 @@ std::vector<Byte> hex_to_bytes(const Json& value, const std::string& path) {
 }  // namespace
 
 std::string bytes_to_json_text(std::span<const Byte> bytes) {
-    std::string text;
-    text.reserve(bytes.size());
-    for (const Byte b : bytes) {
-        if (b < 0x80) {
-            text.push_back(static_cast<char>(b));
-        } else {
-            text.push_back(static_cast<char>(0xC0 | (b >> 6)));
-            text.push_back(static_cast<char>(0x80 | (b & 0x3F)));
-        }
-    }
-    return text;
+    return utf8_from_windows_1252(
+        std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
 }
 
 std::string to_hex(std::span<const Byte> bytes) {
@@ -182,6 +181,56 @@ void hex_from_json(const Json& value, std::span<Byte> bytes, const std::string& 
     }
     std::fill(bytes.begin(), bytes.end(), Byte{0});
     std::copy(decoded.begin(), decoded.end(), bytes.begin());
+}
+
+Json parse_design_json(const std::string& text) {
+    // Per open object or array: its path, the members seen, and the current member or index.
+    struct Open {
+        std::string path;
+        bool array;
+        std::set<std::string> names;
+        std::string current;
+        std::size_t index = 0;
+    };
+    std::vector<Open> open;
+    const auto child_path = [&]() {
+        if (open.empty()) return std::string();
+        const Open& parent = open.back();
+        if (parent.array) return parent.path + "[" + std::to_string(parent.index - 1) + "]";
+        return parent.path.empty() ? parent.current : parent.path + "." + parent.current;
+    };
+    const auto enter_value = [&]() {
+        if (!open.empty() && open.back().array) ++open.back().index;
+    };
+    const Json::parser_callback_t check = [&](int, Json::parse_event_t event, Json& parsed) {
+        switch (event) {
+            case Json::parse_event_t::object_start:
+            case Json::parse_event_t::array_start:
+                enter_value();
+                open.push_back({child_path(), event == Json::parse_event_t::array_start, {}, {}});
+                break;
+            case Json::parse_event_t::object_end:
+            case Json::parse_event_t::array_end:
+                open.pop_back();
+                break;
+            case Json::parse_event_t::key: {
+                const std::string& name = parsed.get_ref<const std::string&>();
+                if (!open.back().names.insert(name).second)
+                    throw FieldError(child_path_of(open.back().path, name), "given twice");
+                open.back().current = name;
+                break;
+            }
+            case Json::parse_event_t::value:
+                enter_value();
+                break;
+        }
+        return true;
+    };
+    try {
+        return Json::parse(text, check);
+    } catch (const Json::exception& e) {  // bad syntax, but also a number too large for a double
+        throw FieldError("(JSON text)", std::string("not valid JSON: ") + e.what());
+    }
 }
 
 const Json& member(const Json& object, std::string_view name, const std::string& path) {

@@ -21,8 +21,8 @@ class FieldError : public std::runtime_error {
         : std::runtime_error(path + ": " + message) {}
 };
 
-// Each byte as the code point of the same number (0x80-0xFF become U+0080-U+00FF), as UTF-8, so
-// that any single-byte text is valid JSON and comes back unchanged.
+// Windows-1252 bytes as UTF-8 (0x80 is "€"; the five undefined bytes become the control characters
+// of the same number), so that any single-byte text is valid JSON and comes back unchanged.
 std::string bytes_to_json_text(std::span<const Byte> bytes);
 
 // Two lower-case hex digits per byte; trailing zero bytes are left off (all zero gives "").
@@ -34,6 +34,10 @@ Json slot_to_json(std::span<const Byte> slot);
 
 // The inverse of slot_to_json; bytes behind the zero that the value does not give become zero.
 void slot_from_json(const Json& value, std::span<Byte> slot, const std::string& path);
+
+// The JSON text of a design parsed; a member given twice in one object, or text that is not JSON,
+// throws FieldError.
+Json parse_design_json(const std::string& text);
 
 // A number 0-255.
 Byte byte_from_json(const Json& value, const std::string& path);

@@ -1,3 +1,4 @@
+#include <csignal>
 #include <iostream>
 #include <string>
 #include <vector>
@@ -5,6 +6,14 @@
 #include "app/t73/run_t73.h"
 
 int main(int argc, char** argv) {
+    // A closed pipe on standard output is a write error with its reason, not a silent death.
+    std::signal(SIGPIPE, SIG_IGN);
+    tc::t73::DescriptorBuffer out_buffer(1);
+    tc::t73::DescriptorBuffer err_buffer(2);
+    std::ostream out(&out_buffer);
+    std::ostream err(&err_buffer);
     const std::vector<std::string> args(argv + (argc > 0 ? 1 : 0), argv + argc);
-    return tc::t73::run_t73(args, std::cout, std::cerr);
+    const int code = tc::t73::run_t73(args, {std::cin, out, err});
+    err.flush();
+    return code;
 }

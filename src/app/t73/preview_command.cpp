@@ -38,28 +38,23 @@ std::optional<Byte> screen_code(const std::string& screen, const SystemSettingsR
     return std::nullopt;
 }
 
-bool write_bytes(const std::string& path, std::span<const Byte> bytes, std::ostream& err) {
-    if (write_file_atomically(path, bytes)) return true;
-    err << "t73: " << path << ": cannot be written\n";
-    return false;
-}
-
 }  // namespace
 
 int command_preview(const LanguageOptions& options, const std::string& in_path,
-                    const std::string& screen, const std::string& out_path, std::ostream& err) {
+                    const std::string& screen, const std::string& out_path, const ToolStreams& io) {
+    std::ostream& err = io.err;
     std::string error;
     const auto tool = ToolSession::start(options, error);
     if (!tool) {
         err << "t73: " << error << "\n";
-        return kExitFailure;
+        return kExitIo;
     }
     shell::Session& session = tool->session();
     if (!open_design_file(session.document(), in_path, session.file_context())) {
         const std::string message = tool->last_message();
         err << "t73: " << in_path << ": " << (message.empty() ? "cannot be opened" : message)
             << "\n";
-        return kExitFailure;
+        return kExitIo;
     }
     const std::optional<Byte> code = screen_code(screen, session.document().system);
     if (!code) {
@@ -72,27 +67,23 @@ int command_preview(const LanguageOptions& options, const std::string& in_path,
     shell::paint_terminal_picture(painter, walk.screen());
     const std::vector<Byte> png =
         preview::png_file(painter.width(), painter.height(), painter.rgb());
-    return write_bytes(out_path, png, err) ? kExitOk : kExitFailure;
+    return write_output(out_path, png, io) ? kExitOk : kExitIo;
 }
 
 int command_map(const LanguageOptions& options, const std::string& in_path,
-                const std::optional<std::string>& out_path, std::ostream& out, std::ostream& err) {
-    const auto bytes = read_accepted_file(options, in_path, err);
-    if (!bytes) return kExitFailure;
+                const std::string& out_path, const ToolStreams& io) {
+    const auto bytes = read_accepted_file(options, in_path, io);
+    if (!bytes) return kExitIo;
     auto design = std::make_unique<DesignRecords>();
     read_design_records(*bytes, *design);
     // A file of its own names the SVG namespace; within the report's HTML the element needs none.
     std::string svg = application_map_svg(design_map(*design));
     svg.insert(svg.find(' '), " xmlns=\"http://www.w3.org/2000/svg\"");
     svg.insert(0, "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n");
-    if (!out_path) {
-        out << svg;
-        return kExitOk;
-    }
-    return write_bytes(*out_path, std::span(reinterpret_cast<const Byte*>(svg.data()), svg.size()),
-                       err)
+    return write_output(out_path, std::span(reinterpret_cast<const Byte*>(svg.data()), svg.size()),
+                        io)
                ? kExitOk
-               : kExitFailure;
+               : kExitIo;
 }
 
 }  // namespace tc::t73

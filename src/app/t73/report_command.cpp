@@ -24,16 +24,22 @@ void new_design_records(shell::Session& session, DesignRecords& records) {
 
 }  // namespace
 
+std::vector<std::string> report_findings(const DesignRecords& design, std::span<const Byte> image) {
+    std::vector<std::string> findings;
+    for (const Problem& problem : check_design(design, image))
+        findings.push_back(problem.path + ": " + problem.text);
+    return findings;
+}
+
 int command_report(const LanguageOptions& options, const std::string& in_path,
-                   const std::optional<std::string>& out_path, std::ostream& out,
-                   std::ostream& err) {
-    const auto bytes = read_accepted_file(options, in_path, err);
-    if (!bytes) return kExitFailure;
+                   const std::string& out_path, const ToolStreams& io) {
+    const auto bytes = read_accepted_file(options, in_path, io);
+    if (!bytes) return kExitIo;
     std::string error;
     const auto tool = ToolSession::start(options, error);
     if (!tool) {
-        err << "t73: " << error << "\n";
-        return kExitFailure;
+        io.err << "t73: " << error << "\n";
+        return kExitIo;
     }
     auto design = std::make_unique<DesignRecords>();
     auto new_design = std::make_unique<DesignRecords>();
@@ -41,22 +47,15 @@ int command_report(const LanguageOptions& options, const std::string& in_path,
     new_design_records(tool->session(), *new_design);
 
     const std::string html = design_report_html({
-        .file_name = std::filesystem::path(in_path).filename().string(),
+        .file_name = in_path == "-" ? std::string("standard input")
+                                    : std::filesystem::path(in_path).filename().string(),
         .design = *design,
         .new_design = *new_design,
-        .findings = check_design(*design),
+        .findings = report_findings(*design, *bytes),
         .texts = tool->session().texts(),
     });
-    if (!out_path) {
-        out << html;
-        return kExitOk;
-    }
-    if (!write_file_atomically(
-            *out_path, std::span(reinterpret_cast<const Byte*>(html.data()), html.size()))) {
-        err << "t73: " << *out_path << ": cannot be written\n";
-        return kExitFailure;
-    }
-    return kExitOk;
+    const std::span bytes_of_page(reinterpret_cast<const Byte*>(html.data()), html.size());
+    return write_output(out_path, bytes_of_page, io) ? kExitOk : kExitIo;
 }
 
 }  // namespace tc::t73

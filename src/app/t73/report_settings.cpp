@@ -60,7 +60,7 @@ void write_reader_differences(ReportPage& page, const ReportInput& input) {
 std::string system_value(const FieldLayout& field, std::span<const Byte> value) {
     if (field.name == "password") {
         const std::size_t length = slot_text_length(value);
-        return length == 0 ? "none" : "set (" + number(length) + " characters, not shown)";
+        return length == 0 ? "none" : "set (not shown)";
     }
     if (field.name == "data_delimiter_1" || field.name == "data_delimiter_2") {
         return character_code(value[0]);

@@ -1,18 +1,17 @@
 #pragma once
 
-#include <ostream>
 #include <string>
 #include <vector>
 
+#include "app/t73/tool_io.h"
+
 namespace tc::t73 {
 
-inline constexpr int kExitOk = 0;
-inline constexpr int kExitFailure = 1;
-inline constexpr int kExitUsage = 2;
-
-// Runs the tool on `args` (without the program name): `new`, `resave`, `confirm`, `dump`, `build`,
-// `check`, `report`, `preview` or `map`, with the options `--language` and `--program-dir`. Returns the exit code:
-// 0 done, 1 failed (the reason on `err`), 2 not understood (an unknown command or bad arguments).
-int run_t73(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+// Runs the tool on `args` (without the program name): `new`, `resave`, `confirm`, `dump`,
+// `build`, `check`, `report`, `preview`, `map` or `help`, with the options `--language` and `--program-dir`.
+// Returns the exit code: 0 done, 1 `check` found broken rules, 2 not understood (an unknown
+// command or bad arguments), 3 a file or stream that could not be read or written (the reason
+// on the error stream). A failed write to the output stream is found here, after the command.
+int run_t73(const std::vector<std::string>& args, const ToolStreams& io);
 
 }  // namespace tc::t73

@@ -4,6 +4,7 @@
 #include <cctype>
 #include <system_error>
 
+#include "app/t73/windows_1252.h"
 #include "platform/platform.h"
 #include "shell/preferences.h"
 #include "shell/program_places.h"
@@ -22,7 +23,10 @@ bool copy_language_files(const std::filesystem::path& from, const std::filesyste
                          std::string& error) {
     std::error_code ec;
     for (const auto& entry : std::filesystem::directory_iterator(from, ec)) {
-        if (!is_language_file(entry)) continue;
+        // A name that an earlier folder gave is that folder's file, as for the program.
+        if (!is_language_file(entry) || std::filesystem::exists(to / entry.path().filename())) {
+            continue;
+        }
         std::filesystem::copy_file(entry.path(), to / entry.path().filename(), ec);
         if (ec) break;
     }
@@ -53,12 +57,19 @@ std::unique_ptr<ToolSession> ToolSession::start(const LanguageOptions& options,
 
     std::optional<std::string> language = options.language;
     if (options.program_dir) {
-        if (!copy_language_files(*options.program_dir, *directory, error)) return nullptr;
+        // The language files of the program directory and, for an installed program, those of
+        // the user's configuration folder, where the program looks too.
+        const shell::ProgramPlaces places = shell::find_program_places(*options.program_dir);
+        for (const std::filesystem::path& folder : places.language_dirs) {
+            if (std::filesystem::is_directory(folder) &&
+                !copy_language_files(folder, *directory, error)) {
+                return nullptr;
+            }
+        }
         if (!language) {
             shell::Preferences user_preferences;
             // An installed program keeps its INI file in the user's configuration folder.
-            shell::read_ini_file(shell::find_program_places(*options.program_dir).settings_dir,
-                                 user_preferences);
+            shell::read_ini_file(places.settings_dir, user_preferences);
             language = user_preferences.language;
         }
     }
@@ -73,9 +84,11 @@ std::unique_ptr<ToolSession> ToolSession::start(const LanguageOptions& options,
     }
 
     tool->session().start_up();
-    if (options.language && !tool->session().texts().language_active()) {
-        error = "no language file named \"" + *options.language + "\" in " +
-                options.program_dir.value_or(".").string();
+    if (language && *language != shell::kDefaultLanguage &&
+        !tool->session().texts().language_active()) {
+        error = "no language file named \"" + *language + "\" in " +
+                options.program_dir.value_or(".").string() +
+                (options.language ? "" : " (the language its INI file names)");
         return nullptr;
     }
     return tool;
@@ -83,7 +96,7 @@ std::unique_ptr<ToolSession> ToolSession::start(const LanguageOptions& options,
 
 std::string ToolSession::last_message() const {
     const auto& messages = host_.messages();
-    return messages.empty() ? std::string() : messages.back().text;
+    return messages.empty() ? std::string() : utf8_from_windows_1252(messages.back().text);
 }
 
 }  // namespace tc::t73

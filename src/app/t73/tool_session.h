@@ -32,8 +32,14 @@ class ToolSession {
     shell::Session& session() { return *session_; }
     ui::HeadlessHost& host() { return host_; }
 
-    // The text of the last message box the program showed, empty when none was shown.
+    // The text of the last message box the program showed, as UTF-8; empty when none was shown.
     std::string last_message() const;
+
+    // A file in the session's own temporary folder, for a design that comes from standard input
+    // or goes to standard output.
+    std::filesystem::path scratch_file(const std::string& name) const {
+        return program_dir_ / name;
+    }
 
   private:
     explicit ToolSession(std::filesystem::path program_dir);
