@@ -236,8 +236,6 @@ const std::vector<BrokenDesign>& broken_designs() {
          "reader_settings.240[7]: 2D Codabar length mode 1 keeps an unused length that is not 0"},
         {"length mode 4", [](DesignRecords& d) { d.reader[127] = 4; },
          "reader_settings.112[15]: byte 127 (ELR Code 39 length mode) is 4, outside 0-3"},
-        {"image capture without the 2D reader", [](DesignRecords& d) { d.reader[300] = 1; },
-         "reader_settings.288[12]: 2D Image Capture (byte 300) is on without the 2D reader"},
     };
     return cases;
 }
@@ -278,21 +276,25 @@ TEST(T73Check, ReportsEachBrokenRuleOfASavedDesignAndNothingElse) {
         EXPECT_EQ(joined(check_design(*d, with_records(new_design, *d))), broken.expected);
     }
 
-    // What saving derives, changed afterwards: the record figures and a device text.
+    // What saving derives or clears, changed afterwards: the record figures, image capture
+    // without the 2D reader, and a device text.
     auto d = std::make_unique<DesignRecords>(*sound);
     set_line(*d, 0, kTypeText, 1);
     d->forms[kForm].max_length_low[0] = 30;
     derive_before_save({d->forms, d->menus, d->lookups, d->reader, d->system});
-    EXPECT_EQ(d->forms[kForm].record_length_low, 30);
+    EXPECT_EQ(d->forms[kForm].record_length_low, 38);  // the 8-byte record key and the line
+    EXPECT_EQ(d->forms[kForm].key_position, 1);
     d->forms[kForm].record_length_high = 1;
-    d->forms[kForm].key_position = 1;
+    d->forms[kForm].key_position = 2;
+    d->reader[300] = 1;
     std::vector<Byte> image = with_records(new_design, *d);
     std::fill_n(image.begin() + kDeviceTextsOffset, 51, 'd');  // text 3001
     EXPECT_EQ(joined(check_design(*d, image)),
-              "forms[2].key_position: 1 as key position, but the Form's lines give 0 (Form 3 "
+              "forms[2].key_position: 2 as key position, but the Form's lines give 1 (Form 3 "
               "saved record)\n"
-              "forms[2].record_length: 286 bytes, but the Form's lines give 30 (Form 3 saved "
+              "forms[2].record_length: 294 bytes, but the Form's lines give 38 (Form 3 saved "
               "record)\n"
+              "reader_settings.288[12]: 2D Image Capture (byte 300) is on without the 2D reader\n"
               "device_texts.3001: device text 3001 has no terminating zero within its 51 bytes");
 }
 

@@ -192,17 +192,17 @@ TEST(T73Commands, InputsAndOutputsThatFailGiveTheSystemsReasonAndExitCode3) {
     }
 
     // Standard output on a full disk or a closed pipe.
+    const std::string t73 = "\"" + std::string(T73_PATH) + "\" ";
     for (const std::string command : {"dump", "check", "report"}) {
         SCOPED_TRACE(command);
-        const ToolRun run = test::run_binary(dir, command + " \"" + design + "\" >/dev/full");
+        const ToolRun run = test::run_binary(
+            dir, "--version >/dev/null; (" + t73 + command + " \"" + design + "\" >/dev/full)");
         EXPECT_EQ(run.exit_code, 3);
         EXPECT_EQ(run.err, "t73: standard output: cannot be written: No space left on device\n");
     }
-    const std::string closed_pipe = "(\"" + std::string(T73_PATH) + "\" dump \"" + design +
-                                    "\" 2>&1; echo $?) | (head -c 1 >/dev/null; sleep 1; cat)";
-    const ToolRun run = test::run_binary(dir, "--version; sh -c '" + closed_pipe + "'");
-    EXPECT_EQ(run.out.substr(run.out.find('\n') + 1),
-              "t73: standard output: cannot be written: Broken pipe\n3\n");
+    const ToolRun run = test::run_binary(
+        dir, "--version >/dev/null; { (" + t73 + "dump \"" + design + "\"; echo $? >&2) | true; }");
+    EXPECT_EQ(run.err, "t73: standard output: cannot be written: Broken pipe\n3\n");
 }
 
 TEST(T73Commands, MinusIsStandardInputAndOutputWhereverAFileIsReadOrWritten) {
@@ -211,8 +211,15 @@ TEST(T73Commands, MinusIsStandardInputAndOutputWhereverAFileIsReadOrWritten) {
     EXPECT_TRUE(std::vector<Byte>(made.out.begin(), made.out.end()) == test::new_design_bytes());
     EXPECT_FALSE(std::filesystem::exists("-"));
 
-    EXPECT_EQ(run_tool({"resave", "-", "-"}, made.out).out, made.out);
-    EXPECT_EQ(run_tool({"confirm", "-", "-"}, made.out).out, made.out);
+    TempDir dir;
+    test::write_text(dir.file("made.T73"), made.out);
+    for (const char* command : {"resave", "confirm"}) {
+        SCOPED_TRACE(command);
+        ASSERT_EQ(run_tool({command, dir.file("made.T73"), dir.file("out.T73")}).exit_code, 0);
+        const std::vector<Byte> saved = read_bytes(dir.file("out.T73"));
+        EXPECT_EQ(run_tool({command, "-", "-"}, made.out).out,
+                  std::string(saved.begin(), saved.end()));
+    }
     const ToolRun dumped = run_tool({"dump", "-"}, made.out);
     EXPECT_EQ(dumped.exit_code, 0);
     EXPECT_EQ(run_tool({"build", "-", "-"}, dumped.out).out, made.out);

@@ -328,7 +328,7 @@ TEST(T73Report, CommandWritesThePageToAFileOrToStandardOutput) {
     EXPECT_EQ(to_out.out, page);
 
     const test::ToolRun missing = test::run_tool({"report", dir.file("missing.T73")});
-    EXPECT_EQ(missing.exit_code, 1);
+    EXPECT_EQ(missing.exit_code, 3);
     EXPECT_NE(missing.err.find("missing.T73"), std::string::npos);
     EXPECT_EQ(test::run_tool({"report"}).exit_code, 2);
 }

@@ -71,15 +71,18 @@ void split_entry_from_json(const SplitLength& split, const Json& value, Byte& lo
         high = byte_from_json(member(value, "high", path), path + ".high");
         return;
     }
-    if (!value.is_number_unsigned()) {
+    if (!value.is_number_integer()) {
         throw FieldError(path, "expected a length (a number, or {\"low\", \"high\"}), got " +
                                    std::string(value.type_name()));
     }
-    const auto length = value.get<std::uint64_t>();
-    const std::uint64_t longest = 255 * split.base + split.base - 1;
-    if (length > longest) {
-        throw FieldError(
-            path, "length " + std::to_string(length) + " is out of 0-" + std::to_string(longest));
+    const std::int64_t longest = 255 * split.base + split.base - 1;
+    const auto length = value.is_number_unsigned()
+                            ? static_cast<std::int64_t>(
+                                  std::min<std::uint64_t>(value.get<std::uint64_t>(), longest + 1))
+                            : value.get<std::int64_t>();
+    if (length < 0 || length > longest) {
+        throw FieldError(path,
+                         "length " + value.dump() + " is out of 0-" + std::to_string(longest));
     }
     unsigned low_value = 0;
     unsigned high_value = 0;

@@ -184,45 +184,37 @@ void hex_from_json(const Json& value, std::span<Byte> bytes, const std::string& 
 }
 
 Json parse_design_json(const std::string& text) {
-    // Per open object or array: its path, the members seen, and the current member or index.
+    // Per open object or array: the members seen, and the current member or index. The path is
+    // only put together for a message: deep nesting must not cost a path per level.
     struct Open {
-        std::string path;
         bool array;
         std::set<std::string> names;
         std::string current;
         std::size_t index = 0;
     };
     std::vector<Open> open;
-    const auto child_path = [&]() {
-        if (open.empty()) return std::string();
-        const Open& parent = open.back();
-        if (parent.array) return parent.path + "[" + std::to_string(parent.index - 1) + "]";
-        return parent.path.empty() ? parent.current : parent.path + "." + parent.current;
-    };
-    const auto enter_value = [&]() {
-        if (!open.empty() && open.back().array) ++open.back().index;
+    const auto path_to = [&](const std::string& name) {
+        std::string path;
+        for (const Open& level : open) {
+            if (&level == &open.back()) break;
+            path += level.array ? "[" + std::to_string(level.index - 1) + "]"
+                                : (path.empty() ? "" : ".") + level.current;
+        }
+        return child_path_of(path, name);
     };
     const Json::parser_callback_t check = [&](int, Json::parse_event_t event, Json& parsed) {
-        switch (event) {
-            case Json::parse_event_t::object_start:
-            case Json::parse_event_t::array_start:
-                enter_value();
-                open.push_back({child_path(), event == Json::parse_event_t::array_start, {}, {}});
-                break;
-            case Json::parse_event_t::object_end:
-            case Json::parse_event_t::array_end:
-                open.pop_back();
-                break;
-            case Json::parse_event_t::key: {
-                const std::string& name = parsed.get_ref<const std::string&>();
-                if (!open.back().names.insert(name).second)
-                    throw FieldError(child_path_of(open.back().path, name), "given twice");
-                open.back().current = name;
-                break;
-            }
-            case Json::parse_event_t::value:
-                enter_value();
-                break;
+        const bool start =
+            event == Json::parse_event_t::object_start || event == Json::parse_event_t::array_start;
+        if ((start || event == Json::parse_event_t::value) && !open.empty() && open.back().array)
+            ++open.back().index;
+        if (start) open.push_back({event == Json::parse_event_t::array_start, {}, {}});
+        if (event == Json::parse_event_t::object_end || event == Json::parse_event_t::array_end)
+            open.pop_back();
+        if (event == Json::parse_event_t::key) {
+            const std::string& name = parsed.get_ref<const std::string&>();
+            if (!open.back().names.insert(name).second)
+                throw FieldError(path_to(name), "given twice");
+            open.back().current = name;
         }
         return true;
     };

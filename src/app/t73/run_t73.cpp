@@ -149,10 +149,11 @@ int run_t73(const std::vector<std::string>& args, const ToolStreams& io) {
         const auto topic = std::find_if(commands.begin(), commands.end(),
                                         [&](CLI::App* c) { return c->get_name() == a.help_topic; });
         if (a.help_topic.empty()) {
-            io.out << app.help();
+            // help() would describe the command that was given, which is "help" itself.
+            io.out << app.get_formatter()->make_help(&app, "t73", CLI::AppFormatMode::Normal);
             code = kExitOk;
         } else if (topic != commands.end()) {
-            io.out << (*topic)->help();
+            io.out << (*topic)->help("t73");
             code = kExitOk;
         } else {
             io.err << "t73: unknown command \"" << a.help_topic << "\"\n";
