@@ -192,7 +192,7 @@ TEST(T73Commands, InputsAndOutputsThatFailGiveTheSystemsReasonAndExitCode3) {
     }
 
     // Standard output on a full disk or a closed pipe.
-    const std::string t73 = "\"" + std::string(T73_PATH) + "\" ";
+    const std::string t73 = "\"" + std::string(tc::test::kT73Path) + "\" ";
     for (const std::string command : {"dump", "check", "report"}) {
         SCOPED_TRACE(command);
         const ToolRun run = test::run_binary(
