@@ -1,6 +1,7 @@
-# Builds the Debian package, unpacks it with dpkg -x into a temporary root and checks that the
-# programs, the desktop entry, the icon and the language file are in place and that t73 runs from
-# there. Arguments: CPACK, CONFIG (CPackConfig.cmake) and WORK_DIR.
+# Builds the Debian packages, checks them with lintian, unpacks them with dpkg -x into a
+# temporary root and checks that every file is in the package it belongs to, that only the
+# program's package needs the GUI libraries, and that t73 runs from there.
+# Arguments: CPACK, CONFIG (CPackConfig.cmake) and WORK_DIR.
 file(REMOVE_RECURSE "${WORK_DIR}")
 file(MAKE_DIRECTORY "${WORK_DIR}")
 
@@ -13,27 +14,56 @@ function(run)
 endfunction()
 
 run("${CPACK}" -G DEB --config "${CONFIG}" -B "${WORK_DIR}/package")
-file(GLOB packages "${WORK_DIR}/package/*.deb")
-list(LENGTH packages count)
-if(NOT count EQUAL 1)
-    message(FATAL_ERROR "expected one package, found: ${packages}")
-endif()
 
-run(dpkg-deb --field "${packages}" Package Depends)
-message(STATUS "${run_output}")
-foreach(dependency libwxgtk3.2 libwxbase3.2 libstdc\\+\\+6 libc6)
-    if(NOT run_output MATCHES "Depends:.*${dependency}")
-        message(FATAL_ERROR "the package does not depend on ${dependency}:\n${run_output}")
-    endif()
-endforeach()
+# Each package: its files, and the dependencies it must have (yes) or must not have (no).
+set(tool_files usr/bin/t73 usr/share/tc7350/Deutsch.lng usr/share/man/man1/t73.1.gz
+    usr/share/doc/t73/copyright usr/share/doc/t73/changelog.gz)
+set(tool_yes libstdc\\+\\+6 libc6)
+set(tool_no libwx gtk)
+set(gui_files usr/bin/tc7350 usr/share/applications/tc7350.desktop
+    usr/share/icons/hicolor/scalable/apps/tc7350.svg usr/share/man/man1/tc7350.1.gz
+    usr/share/doc/terminal-composer/copyright usr/share/doc/terminal-composer/changelog.gz)
+set(gui_yes "t73 \\(= " libwxgtk3.2 libwxbase3.2 libstdc\\+\\+6 libc6)
+set(gui_no)
 
 set(root "${WORK_DIR}/root")
-run(dpkg -x "${packages}" "${root}")
-foreach(file usr/bin/tc7350 usr/bin/t73 usr/share/applications/tc7350.desktop
-        usr/share/icons/hicolor/scalable/apps/tc7350.svg usr/share/tc7350/Deutsch.lng)
-    if(NOT EXISTS "${root}/${file}")
-        message(FATAL_ERROR "the package lacks ${file}")
+foreach(package tool gui)
+    set(name t73)
+    if(package STREQUAL "gui")
+        set(name terminal-composer)
     endif()
+    file(GLOB deb "${WORK_DIR}/package/${name}_*.deb")
+    list(LENGTH deb count)
+    if(NOT count EQUAL 1)
+        message(FATAL_ERROR "expected one package ${name}, found: ${deb}")
+    endif()
+    run(dpkg-deb --field "${deb}" Depends)
+    message(STATUS "${name}: ${run_output}")
+    foreach(dependency IN LISTS ${package}_yes)
+        if(NOT run_output MATCHES "${dependency}")
+            message(FATAL_ERROR "${name} does not depend on ${dependency}: ${run_output}")
+        endif()
+    endforeach()
+    foreach(dependency IN LISTS ${package}_no)
+        if(run_output MATCHES "${dependency}")
+            message(FATAL_ERROR "${name} depends on ${dependency}: ${run_output}")
+        endif()
+    endforeach()
+    # Errors fail the test; warnings and notes are shown.
+    execute_process(COMMAND lintian --fail-on error --no-tag-display-limit "${deb}"
+                    RESULT_VARIABLE result OUTPUT_VARIABLE out ERROR_VARIABLE out)
+    message(STATUS "lintian ${name}:\n${out}")
+    if(NOT result EQUAL 0)
+        message(FATAL_ERROR "lintian finds errors in ${name}:\n${out}")
+    endif()
+    set(unpacked "${WORK_DIR}/${package}")
+    run(dpkg -x "${deb}" "${unpacked}")
+    foreach(file IN LISTS ${package}_files)
+        if(NOT EXISTS "${unpacked}/${file}")
+            message(FATAL_ERROR "${name} lacks ${file}")
+        endif()
+    endforeach()
+    run(dpkg -x "${deb}" "${root}")
 endforeach()
 
 run("${root}/usr/bin/t73" new "${WORK_DIR}/new.T73")
