@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "forms/derive_before_save.h"
+#include "forms/line_type_fit.h"
 
 namespace tc {
 namespace {
@@ -151,6 +152,7 @@ void normalise_2d_line(FormRecord& form, std::size_t line, bool two_d_reader) {
 }
 
 void normalise_line(FormRecord& form, std::size_t line, bool two_d_reader) {
+    fit_line_to_type(form, line);
     if (total_length(form, line) > kMaxLargeDataLength) {
         store_split_length(kMaxLargeDataLength, form.max_length_high[line],
                            form.max_length_low[line]);
@@ -178,6 +180,8 @@ void normalise_line(FormRecord& form, std::size_t line, bool two_d_reader) {
         default:
             break;
     }
+    // A "large data" line that the reader cannot read has just become "nil".
+    fit_line_to_type(form, line);
     const auto codes = [](const auto& slot) { return slot_text_length(slot); };
     std::size_t extra = form.fixed_length_on[line] == 1 ? form.fixed_length_low[line] : 0;
     if (form.prefix_on[line] == 1) extra += codes(form.prefix[line]);

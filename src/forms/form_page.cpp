@@ -6,6 +6,7 @@
 #include "forms/apply_form_page.h"
 #include "forms/image_properties_dialog.h"
 #include "forms/length_input.h"
+#include "forms/line_type_fit.h"
 #include "forms/lookup_properties_dialog.h"
 #include "forms/properties_dialog.h"
 #include "forms/time_stamp_dialog.h"
@@ -290,6 +291,7 @@ void FormPage::data_type_chosen(std::size_t row, bool chosen) {
             (new_type <= kTypeLookup && (old_in(kTypeLookup, kTypePause) || old_type == kTypeMsqi));
         if (reset) reset_line_properties(row);
     }
+    if (new_type != old_type) fit_changed_line(form(), row);
     fill_link_list(row);
     update_line_controls(row);
 }

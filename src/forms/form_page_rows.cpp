@@ -1,3 +1,5 @@
+#include <algorithm>
+
 #include "forms/form_page.h"
 #include "forms/length_input.h"
 #include "resources/form_page_layout.h"
@@ -68,6 +70,11 @@ void FormPage::update_line_controls(std::size_t row) {
     if (!rule.lengths) {
         set_text(row_control(min_length_edit, row), "0");
         set_text(row_control(max_length_edit, row), std::to_string(kMaxLineLength));
+    } else {
+        // What the edits show is stored again for the row's type: a row that was "boolean"
+        // shows 0 and 160 but held 1 and 1.
+        min_length_changed(row);
+        max_length_changed(row);
     }
     enable(row_control(min_length_edit, row), rule.lengths);
     enable(row_control(max_length_edit, row), rule.lengths);
@@ -138,7 +145,8 @@ void FormPage::fill_link_list(std::size_t row) {
         (!msqi() && ((type >= kTypeText && type <= kTypeBoolean) || type == kTypeAlphameric ||
                      type == kTypeReadFrom2D));
     enable(list, enabled);
-    set_selection(list, link);
+    // A disabled link list only shows "nil"; the stored link stays.
+    set_selection(list, enabled ? link : 0);
 }
 
 void FormPage::enable_line_fields(std::size_t row, bool enabled) {
@@ -200,19 +208,30 @@ void FormPage::min_length_changed(std::size_t row) {
     const int id = row_control(min_length_edit, row);
     const LengthInput input = read_length(text(id), kMaxLineLength, true);
     if (input.rewrite) return set_text(id, *input.rewrite);
-    form().min_length[row] = type_of(row) == kTypeBoolean ? 1 : static_cast<Byte>(input.value);
+    if (type_of(row) == kTypeBoolean) {
+        form().min_length[row] = 1;
+        return;
+    }
+    // Never above the maximum, which confirming the page would lower it to.
+    const int most = std::min(total_max_length(row), kMaxLineLength);
+    if (input.value > most) return set_text(id, std::to_string(most));
+    form().min_length[row] = static_cast<Byte>(input.value);
 }
 
 void FormPage::max_length_changed(std::size_t row) {
     const int id = row_control(max_length_edit, row);
     const Byte type = type_of(row);
     const int limit = type == kTypeLargeData ? kMaxLargeDataLength : kMaxLineLength;
-    const LengthInput input = read_length(text(id), limit);
+    const LengthInput input = read_length(text(id), limit, true);
     if (input.rewrite) return set_text(id, *input.rewrite);
     FormRecord& f = form();
     store_split_length(input.value, f.max_length_high[row], f.max_length_low[row]);
     // "boolean" takes exactly one character.
-    if (type == kTypeBoolean) store_split_length(1, f.max_length_high[row], f.max_length_low[row]);
+    if (type == kTypeBoolean) {
+        store_split_length(1, f.max_length_high[row], f.max_length_low[row]);
+    } else if (f.min_length[row] > std::min(input.value, kMaxLineLength)) {
+        set_text(row_control(min_length_edit, row), std::to_string(input.value));
+    }
     const int list = row_control(link_list, row);
     if (input.value > kMaxLineLength && f.partial_on[row] == 0) {
         f.link[row] = 0;
@@ -220,6 +239,7 @@ void FormPage::max_length_changed(std::size_t row) {
         enable(list, false);
     } else {
         enable(list, link_list_wanted(row));
+        set_selection(list, enabled(list) ? f.link[row] : 0);
     }
 }
 

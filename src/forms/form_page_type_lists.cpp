@@ -37,6 +37,8 @@ void FormPage::apply_msqi_layout(bool on) {
     f.record_mode = 0;
     set_selection(kRecordList, 0);
     enable(kRecordList, false);
+    // "save" keeps the export options open.
+    enable(kAdvancedButton, true);
     f.key_field = 0;
     set_selection(kKeyFieldList, 0);
     enable(kKeyFieldList, false);

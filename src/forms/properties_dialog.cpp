@@ -47,12 +47,6 @@ constexpr LineCheck kLineChecks[] = {
     {kLeadingCodeCheck, &FormRecord::leading_code_on},
 };
 
-std::size_t initial_text_limit(Byte type) {
-    if (type == kTypeBoolean) return 1;
-    if (type == kTypeImage) return 160;
-    return 10;
-}
-
 bool is_digit(char c) {
     return std::isdigit(static_cast<unsigned char>(c)) != 0;
 }
@@ -61,6 +55,12 @@ bool is_letter(char c) {
 }
 
 }  // namespace
+
+std::size_t initial_text_limit(Byte type) {
+    if (type == kTypeBoolean) return 1;
+    if (type == kTypeImage) return 160;
+    return 10;
+}
 
 std::string filter_initial_text(Byte type, std::string_view text) {
     std::string kept;

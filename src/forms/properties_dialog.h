@@ -53,6 +53,9 @@ class PropertiesDialog : public FormDialog {
     shell::CodeField suffix_field_;
 };
 
+// The most characters of an initial value (a file path on "image") a line of `type` takes.
+std::size_t initial_text_limit(Byte type);
+
 // The initial value as a line of `type` keeps it: "integer" digits only, "real" and "auto(+/-)"
 // digits and a lone ".", "boolean" one of 1 0 T F t f Y N y n, "alphameric" the leading letters
 // and digits, "letter" the leading letters; other types keep the text.

@@ -16,6 +16,7 @@ constexpr int kMaxFieldCount = 12;
 constexpr int kMaxDelimiter = 255;
 constexpr int kMaxFieldLength = 160;
 constexpr int kCarriageReturn = 13;
+constexpr int kComma = 44;
 constexpr std::size_t kDelimiterDigits = 3;
 constexpr std::size_t kExportNameLength = 20;
 constexpr std::size_t kFieldNameLength = 50;
@@ -80,8 +81,26 @@ void LookupPage::on_created() {
     current_ = 0;
     lookups_ = document_.lookups;
     document_.lookups_working = document_.lookups;
+    drop_carriage_return_delimiters();
     fill_lists();
     show_lookup();
+}
+
+// A delimiter read from a damaged file as carriage return is refused once, for all Lookups, and
+// becomes 0.
+void LookupPage::drop_carriage_return_delimiters() {
+    bool refused = false;
+    for (LookupRecord& lookup : lookups_) {
+        if (lookup.delimiter != kCarriageReturn) continue;
+        lookup.delimiter = 0;
+        refused = true;
+    }
+    if (refused) refuse_delimiter();
+}
+
+void LookupPage::refuse_delimiter() {
+    texts::text_message_box(texts_, host(), texts::kTitleWarning, kInvalidValueText,
+                            texts::kWarningStyle);
 }
 
 // The Form page reads the field counts and key fields of the working copy while the sheet is open.
@@ -124,17 +143,10 @@ void LookupPage::show_lookup() {
     set_text_limit(kExportNameEdit, kExportNameLength);
     set_text(kExportNameEdit, slot_text(lookup().export_name));
     enable(kExportNameEdit, lookup().export_rename != 0);
+    if (lookup().export_rename != 0) on_focus_lost(kExportNameEdit);
 
-    for (int field = 1; field <= kShownFields; ++field) {
-        const std::size_t index = index_of(field);
-        set_selection(field_type_list(field), lookup().field_type[index]);
-        set_text_limit(field_name_edit(field), kFieldNameLength);
-        set_text(field_name_edit(field), slot_text(lookup().field_name[index]));
-        const int length =
-            lookup().field_length_low[index] + kMaxFieldLength * lookup().field_length_high[index];
-        set_text_limit(field_length_edit(field), kLengthDigits);
-        set_text(field_length_edit(field), std::to_string(length));
-    }
+    drop_unused_fields();
+    for (int field = 1; field <= kShownFields; ++field) show_field(field);
     select_key_field(lookup().key_field + 1);
     enable_fields();
 
@@ -144,6 +156,29 @@ void LookupPage::show_lookup() {
     set_checked(kOverwriteRadio, lookup().save_mode == 0);
     set_checked(kAppendRadio, lookup().save_mode != 0);
     set_checked(kAutoDeleteCheck, lookup().auto_delete != 0);
+}
+
+void LookupPage::show_field(int field) {
+    const std::size_t index = index_of(field);
+    set_selection(field_type_list(field), lookup().field_type[index]);
+    set_text_limit(field_name_edit(field), kFieldNameLength);
+    set_text(field_name_edit(field), slot_text(lookup().field_name[index]));
+    const int length =
+        lookup().field_length_low[index] + kMaxFieldLength * lookup().field_length_high[index];
+    set_text_limit(field_length_edit(field), kLengthDigits);
+    set_text(field_length_edit(field), std::to_string(length));
+}
+
+// The fields beyond the field count are cleared, as confirming the page clears them, so that the
+// disabled rows show what is stored.
+void LookupPage::drop_unused_fields() {
+    for (int field = lookup().field_count + 1; field <= kShownFields; ++field) {
+        const std::size_t index = index_of(field);
+        lookup().field_type[index] = 0;
+        clear_slot(lookup().field_name[index]);
+        lookup().field_length_low[index] = 0;
+        lookup().field_length_high[index] = 0;
+    }
 }
 
 void LookupPage::enable_fields() {
@@ -183,12 +218,15 @@ void LookupPage::on_command(int id) {
             show_delimiter_kind(true);
             lookup().delimiter =
                 static_cast<Byte>(check_number(text(kDelimiterEdit), 0, kMaxDelimiter).value);
+            // A delimited file needs a delimiter: the comma until the user types another.
+            if (lookup().delimiter == 0) set_text(kDelimiterEdit, std::to_string(kComma));
             enable(kDelimiterEdit, true);
             return;
         case kExportRenameCheck:
             toggle(id);
             lookup().export_rename = checked(id) ? 1 : 0;
             enable(kExportNameEdit, checked(id));
+            if (checked(id)) on_focus_lost(kExportNameEdit);
             return;
         case kAutoExportCheck:
             toggle(id);
@@ -224,21 +262,34 @@ void LookupPage::on_edit_changed(int id) {
     if (id == kDelimiterEdit) {
         delimiter_changed();
     } else if (id == kExportNameEdit) {
-        store_text(lookup().export_name, text(id));
+        if (!cut_to_limit(id, kExportNameLength)) store_text(lookup().export_name, text(id));
     } else if (const int named = field_of(id, field_name_edit)) {
-        store_text(lookup().field_name[index_of(named)], text(id));
+        if (!cut_to_limit(id, kFieldNameLength)) {
+            store_text(lookup().field_name[index_of(named)], text(id));
+        }
     } else if (const int measured = field_of(id, field_length_edit)) {
         length_changed(measured);
     }
 }
 
-// Carriage return separates the records themselves, so it cannot separate fields: it is refused
-// and the current delimiter is put back. Other input is corrected.
+// A text longer than its slot holds (from a damaged file) is cut in the edit as well, so that the
+// edit shows what is stored; the cut text comes back through the change handling.
+bool LookupPage::cut_to_limit(int id, std::size_t limit) {
+    const std::string shown = text(id);
+    if (shown.size() <= limit) return false;
+    set_text(id, shown.substr(0, limit));
+    return true;
+}
+
+// Carriage return separates the records themselves, so it cannot separate fields, and a delimited
+// file has no delimiter 0 (the record would read as fixed-length): both are refused and the current
+// delimiter is put back. Other input is corrected.
 void LookupPage::delimiter_changed() {
     const CheckedNumber checked = check_number(text(kDelimiterEdit), 0, kMaxDelimiter);
-    if (checked.number && checked.value == kCarriageReturn && !restoring_delimiter_) {
-        texts::text_message_box(texts_, host(), texts::kTitleWarning, kInvalidValueText,
-                                texts::kWarningStyle);
+    const bool refused = (checked.number && checked.value == kCarriageReturn) ||
+                         (checked.value == 0 && this->checked(kDelimiterRadio));
+    if (refused && !restoring_delimiter_) {
+        refuse_delimiter();
         restoring_delimiter_ = true;
         set_text(kDelimiterEdit, std::to_string(lookup().delimiter));
         restoring_delimiter_ = false;
@@ -257,6 +308,15 @@ void LookupPage::length_changed(int field) {
     lookup().field_length_high[index_of(field)] = 0;
 }
 
+// Trailing spaces of the export name are dropped when the user leaves the edit, as confirming
+// would drop them.
+void LookupPage::on_focus_lost(int id) {
+    if (id != kExportNameEdit) return;
+    std::string name = text(id);
+    while (!name.empty() && name.back() == ' ') name.pop_back();
+    if (name != text(id)) set_text(id, name);
+}
+
 void LookupPage::on_selection_changed(int id) {
     const int chosen = selection(id);
     if (chosen < 0) return;
@@ -267,6 +327,8 @@ void LookupPage::on_selection_changed(int id) {
     } else if (id == kFieldCountList) {
         const Byte before = lookup().field_count;
         lookup().field_count = value;
+        drop_unused_fields();
+        for (int field = value + 1; field <= kShownFields; ++field) show_field(field);
         enable_fields();
         if (value < before && lookup().key_field >= value) {
             lookup().key_field = 0;

@@ -64,6 +64,7 @@ class LookupPage : public ui::Page {
     void on_command(int id) override;
     void on_edit_changed(int id) override;
     void on_selection_changed(int id) override;
+    void on_focus_lost(int id) override;
 
   private:
     void relabel();
@@ -72,7 +73,12 @@ class LookupPage : public ui::Page {
     void enable_fields();
     void select_key_field(int field);
     void show_delimiter_kind(bool delimited);
+    void drop_carriage_return_delimiters();
+    void refuse_delimiter();
+    void show_field(int field);
+    void drop_unused_fields();
     void delimiter_changed();
+    bool cut_to_limit(int id, std::size_t limit);
     void length_changed(int field);
     LookupRecord& lookup() { return lookups_[current_]; }
 

@@ -122,6 +122,10 @@ void MenuPage::on_command(int id) {
 }
 
 void MenuPage::on_edit_changed(int id) {
+    // A longer text (from a damaged file) is cut in the edit too, so that it shows what is stored;
+    // the cut text comes back through this handler.
+    const std::string shown = text(id);
+    if (shown.size() > kMenuTextLength) return set_text(id, shown.substr(0, kMenuTextLength));
     if (id == kCaptionEdit) {
         store_text(menu().caption, text(id).substr(0, kMenuTextLength));
         return;

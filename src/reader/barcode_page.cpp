@@ -220,12 +220,14 @@ void BarcodePage::load_slots() {
     if (mode_ == ReaderMode::TwoD || mode_ == ReaderMode::Elr) follow_ean13();
 }
 
-// "Same Barcode Time-out:" belongs to the presentation scan mode.
+// "Same Barcode Time-out:" belongs to the presentation scan mode; while it is disabled it shows the
+// value that Apply then stores.
 void BarcodePage::enable_same_barcode() {
     const bool presentation = reader_enabled_ && selection(kScanMode2DList) == 0;
     for (const int id : {kSameBarcodeLabel, kSameBarcodeEdit, kSameBarcodeUnit}) {
         enable(id, presentation);
     }
+    if (!presentation) set_text(kSameBarcodeEdit, number_text(kSameBarcodeTimeOutUnused));
 }
 
 void BarcodePage::on_command(int id) {
@@ -264,16 +266,21 @@ void BarcodePage::reader_chosen() {
     if (checked(kRfidCheck)) working_[kRfidReader] |= kRfidFitted;
     document_.reader_states = derive_reader_states(working_);
     load_mode();
+    tell_settings_page();
 }
 
-// Reset works on the working copy only; the Form page is not told about the RFID reader.
+// Reset works on the working copy only. An RFID reader that it removes is removed from the Form
+// page too, whose lines could otherwise keep the input source "RFID".
 void BarcodePage::reset() {
+    const bool had_rfid = document_.rfid;
     reset_reader_settings(working_);
     document_.rfid = working_[kRfidReader] != 0;
     document_.reader_states = derive_reader_states(working_);
     load_reader_group();
     load_good_read();
     load_mode();
+    tell_settings_page();
+    if (had_rfid && !document_.rfid) tell_form_page();
 }
 
 void BarcodePage::on_edit_changed(int id) {

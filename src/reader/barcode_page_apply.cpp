@@ -21,9 +21,9 @@ void BarcodePage::take_over() {
     working_[kRfidReader] = checked(kRfidCheck) ? kRfidFitted : 0;
     document_.reader_states = derive_reader_states(working_);
 
-    working_[kGoodRead] = item_byte(selection(kGoodReadList));
+    store_item(working_, kGoodRead, selection(kGoodReadList));
     working_[kLedDuration] = edit_byte(kLedEdit, 0, kByteMaximum);
-    working_[kBuzzerFrequency] = item_byte(selection(kFrequencyList) + 1);
+    store_item(working_, kBuzzerFrequency, selection(kFrequencyList), 1);
     working_[kBuzzerDuration] = edit_byte(kBuzzerEdit, 0, kByteMaximum);
 
     switch (mode_) {
@@ -48,14 +48,14 @@ void BarcodePage::apply_one_d() {
     const int scan_mode = selection(kScanModeList);
     if (scan_mode >= 0) working_[kScanMode1D] = kScanModes1D[static_cast<std::size_t>(scan_mode)];
     working_[kTimeOut1D] = edit_byte(kTimeOutEdit, kMinTimeOut1D, kMaxTimeOut1D);
-    working_[kReadRedundancy] = item_byte(selection(kReadRedundancyList));
+    store_item(working_, kReadRedundancy, selection(kReadRedundancyList));
     working_[kNegativeBarcode] = checked(kNegativeCheck) ? 1 : 0;
     working_[kGtin] = checked(kGtinCheck) ? 1 : 0;
     apply_slots();
 }
 
 void BarcodePage::apply_two_d() {
-    working_[kIllumination] = item_byte(selection(kIlluminationList));
+    store_item(working_, kIllumination, selection(kIlluminationList));
     working_[kAiming] = selection(kAimingList) == 1 ? kAimingOn : 0;
     working_[kDecodeTimeOut2D] =
         edit_byte(kDecodeTimeOutEdit, kMinDecodeTimeOut, kMaxDecodeTimeOut);
@@ -63,10 +63,10 @@ void BarcodePage::apply_two_d() {
         enabled(kSameBarcodeEdit)
             ? edit_byte(kSameBarcodeEdit, kMinSameBarcodeTimeOut, kMaxSameBarcodeTimeOut)
             : kSameBarcodeTimeOutUnused;
-    working_[kScanMode2D] = item_byte(selection(kScanMode2DList) + kPresentationScanMode2D);
-    working_[kRedundancyLevel] = item_byte(selection(kRedundancyLevelList) + 1);
-    working_[kSecurityLevel] = item_byte(selection(kSecurityList));
-    working_[kTransmitCodeId] = item_byte(selection(kCodeIdList));
+    store_item(working_, kScanMode2D, selection(kScanMode2DList), kPresentationScanMode2D);
+    store_item(working_, kRedundancyLevel, selection(kRedundancyLevelList), 1);
+    store_item(working_, kSecurityLevel, selection(kSecurityList));
+    store_item(working_, kTransmitCodeId, selection(kCodeIdList));
     apply_slots();
 }
 

@@ -36,9 +36,7 @@ void BarcodePage::set_slot(int slot, bool on) {
     set_checked(slot_check(slot), on);
     enable_more(slot, on);
     if (mode_ == ReaderMode::TwoD) follow_data_bar_2d();
-    if (slot == slots::kEan13 && (mode_ == ReaderMode::TwoD || mode_ == ReaderMode::Elr)) {
-        follow_ean13();
-    }
+    if (slot == slots::kEan13 && mode_ == ReaderMode::TwoD) follow_ean13();
 }
 
 bool BarcodePage::slot_checked(int slot) const {
@@ -76,7 +74,6 @@ void BarcodePage::slot_clicked(int slot) {
     }
     set_checked(slot_check(slot), on);
     enable_more(slot, on);
-    if (mode_ == ReaderMode::Elr && slot == slots::kEan13) follow_ean13();
 }
 
 void BarcodePage::two_d_slot_clicked(int slot) {

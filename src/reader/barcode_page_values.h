@@ -54,17 +54,17 @@ inline constexpr int kMaxDecodeTimeOut = 99;
 
 // "Scan Mode :" of the 1D reader: Auto Off, Continuous, Alternate, Laser, Test.
 inline constexpr std::array<Byte, 5> kScanModes1D{0, 1, 3, 6, 7};
-inline constexpr int kLaserItem1D = 3;
 
 // "Barcode Reader :" items: None, 1D Laser / CCD Reader, 2D Reader.
 inline constexpr std::array<Byte, 3> kReaderItemBits{0, reader::kType1D, reader::kType2D};
 
-// The item that shows a stored 1D scan mode; values without an item of their own show Laser.
+// The item that shows a stored 1D scan mode; -1 (nothing chosen) for a value without an item, which
+// Apply then keeps.
 constexpr int scan_mode_item(Byte value) {
     for (std::size_t item = 0; item < kScanModes1D.size(); ++item) {
         if (kScanModes1D[item] == value) return static_cast<int>(item);
     }
-    return kLaserItem1D;
+    return -1;
 }
 
 // The reader item for the reader-type bits: the 1D reader before the 2D reader, else None.
@@ -79,10 +79,10 @@ constexpr Byte reader_bits(int item) {
     return item >= 0 && item < static_cast<int>(kReaderItemBits.size()) ? kReaderItemBits[item] : 0;
 }
 
-// A list's choice as a byte: without a choice (the stored value had no item) the list reads -1,
-// which the byte holds as 255.
-constexpr Byte item_byte(int item) {
-    return static_cast<Byte>(item);
+// Stores a list's item plus `offset` into `byte`. A list without a choice shows a stored byte that
+// has no item (a damaged file): the byte is kept until the user chooses an item.
+inline void store_item(ReaderSettingsRecord& record, std::size_t byte, int item, int offset = 0) {
+    if (item >= 0) record[byte] = static_cast<Byte>(item + offset);
 }
 
 }  // namespace tc::barcode_values

@@ -76,15 +76,18 @@ void SymbologyDialog::on_shown() {
     visible_ = true;
 }
 
-// While a language is active, the title and every caption that is a program text come from the
-// language table.
+// While a language is active, the title and the captions come from the member's block of texts,
+// one after the other; a text the language does not define leaves its caption as it is.
 void SymbologyDialog::relabel() {
     const texts::ProgramTexts& texts = context_.texts;
-    if (!texts.language_active()) return;
-    if (member_.title.text_id >= 0) set_title(texts.language_entry(member_.title.text_id));
-    for (const ui::ControlTemplate& t : layout().controls) {
-        if (t.caption.text_id < 0 || t.kind == ui::ControlKind::Edit) continue;
-        set_text(t.id, texts.language_entry(t.caption.text_id));
+    if (!texts.language_active() || member_.first_text == 0) return;
+    int next = member_.first_text;
+    const auto take = [&texts, &next] { return texts.language_entry(next++); };
+    if (std::string title = take(); !title.empty()) set_title(std::move(title));
+    std::vector<int> ids = symbology::captioned_controls(member_);
+    if (member_.buttons_in_block) ids.insert(ids.end(), {ui::kIdOk, ui::kIdCancel});
+    for (const int id : ids) {
+        if (std::string caption = take(); !caption.empty()) set_text(id, std::move(caption));
     }
 }
 

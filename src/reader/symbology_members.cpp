@@ -384,12 +384,47 @@ std::vector<Member> elr_members() {
             {any_length_range(149, f, text(922)), check(152, text(923)), check(153, text(924))}),
         elr_member("MSIDLG_1D_ELR", 961,
                    {any_length_range(155, f, text(962)), list(158, text(963), 2061, 2),
-                    check(159, text(964)),
-                    list(160, text(965), 2081, 2, enabled_while(158, kCheckedPosition))}),
+                    check(159, text(964)), list(160, text(965), 2081, 2)}),
         elr_member("RSS14DLG_1D_ELR", 951, {check(164, text(952))}),
         {"EAN128DLG_1D_ELR", f, literal("GS1-128 (EAN 128) Parameters"), {character(728)}},
     };
 }
+
+// Each member's block of language texts. The 1D and ELR blocks hold OK and Cancel after the
+// captions; the 2D blocks hold the title and the captions only. GS1-128 is one dialog for the 2D
+// and the ELR reader and shares its block.
+struct TextBlock {
+    std::string_view member;
+    int first_text;
+    bool buttons;
+};
+constexpr TextBlock kTextBlocks[] = {
+    {"CODE39DLG_1D", 651, true},         {"ITALYPHARMADLG_1D", 661, true},
+    {"FRENCHPHARMADLG_1D", 671, true},   {"DISCRETE25DLG_1D", 681, true},
+    {"INTERLEAVE25DLG_1D", 701, true},   {"MATRIX25DLG_1D", 721, true},
+    {"CODABARDLG_1D", 741, true},        {"MSIDLG_1D", 751, true},
+    {"PLESSEYDLG_1D", 771, true},        {"UPCEDLG_1D", 781, true},
+    {"EAN8DLG_1D", 791, true},           {"EAN13DLG_1D", 801, true},
+    {"TELEPENDLG_1D", 811, true},        {"RSS14DLG_1D", 821, true},
+    {"RSSLIMITEDDLG_1D", 831, true},     {"RSSEXPANDEDDLG_1D", 841, true},
+    {"EAN128DLG_1D", 851, true},         {"UPCADLG_1D_ELR", 861, true},
+    {"UPCEDLG_1D_ELR", 871, true},       {"UPCE1DLG_1D_ELR", 881, true},
+    {"EAN8DLG_1D_ELR", 891, true},       {"CODE39DLG_1D_ELR", 901, true},
+    {"CODE93DLG_1D_ELR", 911, true},     {"CODABARDLG_1D_ELR", 921, true},
+    {"DISCRETE25DLG_1D_ELR", 931, true}, {"INTERLEAVE25DLG_1D_ELR", 941, true},
+    {"RSS14DLG_1D_ELR", 951, true},      {"MSIDLG_1D_ELR", 961, true},
+    {"UPCADLG_2D", 971, false},          {"UPCEDLG_2D", 981, false},
+    {"UPCE1DLG_2D", 991, false},         {"EAN8DLG_2D", 1001, false},
+    {"CODE39DLG_2D", 1011, false},       {"EAN13DLG_2D_4507", 1021, false},
+    {"EAN128DLG_2D", 1031, false},       {"EAN128DLG_1D_ELR", 1031, false},
+    {"ISBTDLG_2D", 1041, false},         {"CODE93DLG_2D", 1051, false},
+    {"CODE11DLG_2D", 1061, false},       {"INTERLEAVE25DLG_2D", 1071, false},
+    {"DISCRETE25DLG_2D", 1081, false},   {"CODABARDLG_2D", 1091, false},
+    {"MSIDLG_2D", 1101, false},          {"MATRIX25_2D_4507", 1111, false},
+    {"RSS14DLG_2D", 1121, false},        {"POSTALDLG_2D", 1131, false},
+    {"COMPOSITEDLG_2D", 1141, false},    {"MACROPDFDLG_2D", 1151, false},
+    {"SYMBOLOGIESDLG_2D", 1211, false},
+};
 
 std::vector<Member> all_members() {
     std::vector<Member> all = one_d_members();
@@ -397,6 +432,13 @@ std::vector<Member> all_members() {
         std::vector<Member> more = part();
         all.insert(all.end(), std::make_move_iterator(more.begin()),
                    std::make_move_iterator(more.end()));
+    }
+    for (Member& member : all) {
+        for (const TextBlock& block : kTextBlocks) {
+            if (block.member != member.name) continue;
+            member.first_text = block.first_text;
+            member.buttons_in_block = block.buttons;
+        }
     }
     return all;
 }
@@ -420,6 +462,32 @@ std::optional<std::size_t> binding_of(const Member& member, std::size_t byte) {
         if (member.bindings[i].byte == byte) return i;
     }
     return std::nullopt;
+}
+
+std::vector<int> captioned_controls(const Member& member) {
+    std::vector<int> ids;
+    for (std::size_t i = 0; i < member.bindings.size(); ++i) {
+        const Binding& b = member.bindings[i];
+        switch (b.kind) {
+            case BindingKind::Check:
+                ids.push_back(control_id(i, kMain));
+                break;
+            case BindingKind::Radio:
+            case BindingKind::FixedOrMaxMin:
+                ids.push_back(control_id(i, kMain));
+                for (std::size_t c = 0; c < b.choices.size(); ++c) {
+                    ids.push_back(control_id(i, kFirstChoice + static_cast<int>(c)));
+                }
+                break;
+            case BindingKind::List:
+            case BindingKind::Number:
+            case BindingKind::Character:
+            case BindingKind::AnyLengthRange:
+                ids.push_back(control_id(i, kLabel));
+                break;
+        }
+    }
+    return ids;
 }
 
 int min_length(Family family) {

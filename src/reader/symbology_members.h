@@ -72,7 +72,15 @@ struct Member {
     ui::Caption ok{-1, "OK"};
     ui::Caption cancel{-1, "Cancel"};
     unsigned special = kNoSpecial;
+    // The member's block of program texts that a language relabels it from: the title, the
+    // captions in the order of captioned_controls, then OK and Cancel when the block holds them.
+    int first_text = 0;
+    bool buttons_in_block = false;
 };
+
+// The member's controls that carry a caption of its own, in the order of its bindings: check boxes,
+// radio groups followed by their buttons, and the labels of lists and edits.
+std::vector<int> captioned_controls(const Member& member);
 
 // The 49 members: 17 of the 1D reader, 20 of the 2D reader, 12 of the ELR reader.
 std::span<const Member> members();

@@ -16,6 +16,7 @@ namespace {
 
 constexpr int kMaxDelimiter = 255;
 constexpr int kCarriageReturn = 13;
+constexpr int kComma = 44;
 constexpr int kMaxDisplayTime = 99;
 constexpr std::size_t kDelimiterDigits = 3;
 constexpr std::size_t kDisplayTimeDigits = 2;
@@ -107,6 +108,15 @@ bool is_ascii_letter_or_digit(char c) {
     return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9');
 }
 
+// The message that refuses a password, 0 when it is taken: at most 10 letters and digits.
+int password_refusal(const std::string& password) {
+    if (password.size() > kPasswordLength) return kPasswordTooLongText;
+    if (!std::all_of(password.begin(), password.end(), is_ascii_letter_or_digit)) {
+        return kInvalidCharacterText;
+    }
+    return 0;
+}
+
 }  // namespace
 
 SettingsPage::SettingsPage(DesignDocument& document, const texts::ProgramTexts& texts)
@@ -115,6 +125,8 @@ SettingsPage::SettingsPage(DesignDocument& document, const texts::ProgramTexts& 
 void SettingsPage::on_created() {
     if (texts_.language_active()) relabel();
     settings_ = document_.system;
+    drop_unusable_delimiters();
+    drop_unusable_password();
     echo_guard_ = false;
     fill_lists();
     show_settings();
@@ -123,6 +135,45 @@ void SettingsPage::on_created() {
 // Coming back from the Barcode page, where the reader or its image capture may have changed.
 void SettingsPage::on_shown() {
     refresh_image_capture();
+}
+
+// A delimiter is never a carriage return: one read from a damaged file is refused once and the
+// delimiter becomes 0. A second delimiter without a first is dropped, as confirming would.
+void SettingsPage::drop_unusable_delimiters() {
+    bool refused = false;
+    for (const int delimiter : {1, 2}) {
+        if (delimiter_field(delimiter) != kCarriageReturn) continue;
+        delimiter_field(delimiter) = 0;
+        refused = true;
+    }
+    if (refused) refuse_delimiter();
+    if (settings_.data_delimiter_1 == 0) settings_.data_delimiter_2 = 0;
+}
+
+// A password that the page would refuse (from a damaged file) is refused once and dropped.
+void SettingsPage::drop_unusable_password() {
+    if (const int refusal = password_refusal(slot_text(settings_.password))) {
+        texts::text_message_box(texts_, host(), texts::kTitleWarning, refusal,
+                                texts::kWarningStyle);
+        store_text(settings_.password, "");
+    }
+}
+
+// A delimiter that "Number of Delimiter :" counts is never 0, and one it does not count is 0, so
+// that the page always shows what confirming stores.
+void SettingsPage::delimiter_count_chosen(int count) {
+    delimiter_count_ = count;
+    for (const int delimiter : {1, 2}) {
+        const bool counted = delimiter <= count;
+        if (counted == (delimiter_field(delimiter) != 0)) continue;
+        set_text(ascii_edit(delimiter), std::to_string(counted ? kComma : 0));
+    }
+    enable_delimiters();
+}
+
+void SettingsPage::refuse_delimiter() {
+    texts::text_message_box(texts_, host(), texts::kTitleWarning, kInvalidValueText,
+                            texts::kWarningStyle);
 }
 
 void SettingsPage::image_capture_switched() {
@@ -217,14 +268,15 @@ void SettingsPage::show_camera() {
     set_checked(kTimeStampCheck, settings_.time_stamp_on_image == 1);
 }
 
-// Image capture can be guarded only while the 2D reader is fitted and captures images; when
-// capture is off, the guard is dropped from the page copy.
+// Image capture can be guarded only while the 2D reader is fitted and captures images; otherwise
+// the guard is dropped from the page copy, as saving would drop it.
 void SettingsPage::refresh_image_capture() {
     const ReaderSettingsRecord& reader = document_.reader_working;
     const bool capturing = reader[reader::kImageCapture] != 0;
-    if (!capturing) settings_.security_image_capture = 0;
+    const bool two_d = reader[reader::kReaderTypeBits] == reader::kType2D;
+    if (!capturing || !two_d) settings_.security_image_capture = 0;
     set_checked(kImageCaptureCheck, settings_.security_image_capture != 0);
-    enable(kImageCaptureCheck, reader[reader::kReaderTypeBits] == reader::kType2D && capturing);
+    enable(kImageCaptureCheck, two_d && capturing);
 }
 
 void SettingsPage::enable_delimiters() {
@@ -289,7 +341,13 @@ void SettingsPage::on_command(int id) {
         return;
     }
     // Read only when the sheet is confirmed.
-    if (id == kAutoRunCheck || id == kImageCaptureCheck) return toggle(id);
+    if (id == kAutoRunCheck) return toggle(id);
+    // Kept in the page copy too, as the box is shown again from it when the page comes back.
+    if (id == kImageCaptureCheck) {
+        toggle(id);
+        settings_.security_image_capture = checked(id) ? 1 : 0;
+        return;
+    }
     const int index = security_index(id);
     if (index < 0) return;
     toggle(id);
@@ -308,22 +366,24 @@ void SettingsPage::on_edit_changed(int id) {
     } else if (id == kPasswordEdit) {
         password_changed();
     } else if (id == kExportStoreEdit) {
-        store_text(settings_.export_store, text(id));
+        if (!cut_to_limit(id, kStoreLength)) store_text(settings_.export_store, text(id));
     } else if (id == kImageStoreEdit) {
-        store_text(settings_.image_store, text(id));
+        if (!cut_to_limit(id, kStoreLength)) store_text(settings_.image_store, text(id));
     } else if (id == kFileTitleEdit) {
-        store_text(settings_.file_title, text(id));
+        if (!cut_to_limit(id, kFileTitleLength)) store_text(settings_.file_title, text(id));
     }
 }
 
-// Checked like a Lookup's delimiter: carriage return is refused and the field's value put back.
+// Checked like a Lookup's delimiter: carriage return, and 0 for a counted delimiter, are refused
+// and the field's value put back.
 void SettingsPage::ascii_changed(int delimiter) {
     const int id = ascii_edit(delimiter);
     Byte& field = delimiter_field(delimiter);
     const CheckedNumber checked = check_number(text(id), 0, kMaxDelimiter);
-    if (checked.number && checked.value == kCarriageReturn && !restoring_) {
-        texts::text_message_box(texts_, host(), texts::kTitleWarning, kInvalidValueText,
-                                texts::kWarningStyle);
+    const bool refused = (checked.number && checked.value == kCarriageReturn) ||
+                         (checked.value == 0 && delimiter <= delimiter_count_);
+    if (refused && !restoring_) {
+        refuse_delimiter();
         restoring_ = true;
         set_text(id, std::to_string(field));
         restoring_ = false;
@@ -339,10 +399,20 @@ void SettingsPage::ascii_changed(int delimiter) {
     echo_guard_ = false;
 }
 
+// A carriage return (pasted, as it cannot be typed into the one-character edit), or an emptied edit
+// of a counted delimiter, is refused as in the "ASCII :" edit.
 void SettingsPage::character_changed(int delimiter) {
     const std::string typed = text(text_edit(delimiter));
     const Byte value = typed.empty() ? 0 : static_cast<Byte>(typed[0]);
     Byte& field = delimiter_field(delimiter);
+    const bool refused = value == kCarriageReturn || (value == 0 && delimiter <= delimiter_count_);
+    if (refused && !restoring_) {
+        refuse_delimiter();
+        restoring_ = true;
+        set_text(text_edit(delimiter), character_of(field));
+        restoring_ = false;
+        return;
+    }
     if (value == field) return;
     field = value;
     if (echo_guard_) return;
@@ -351,22 +421,28 @@ void SettingsPage::character_changed(int delimiter) {
     echo_guard_ = false;
 }
 
+// A text longer than its slot holds (from a damaged file) is cut in the edit as well, so that the
+// edit shows what is stored; the cut text comes back through the change handling.
+bool SettingsPage::cut_to_limit(int id, std::size_t limit) {
+    const std::string shown = text(id);
+    if (shown.size() <= limit) return false;
+    set_text(id, shown.substr(0, limit));
+    return true;
+}
+
+// While the message stays on the screen, it stays at least 1: 0 would read as "Press Enter key to
+// continue".
 void SettingsPage::display_time_changed() {
     const CheckedNumber checked = check_number(text(kDisplayTimeEdit), 1, kMaxDisplayTime);
     if (checked.shown) return set_text(kDisplayTimeEdit, *checked.shown);
+    if (checked.value == 0 && this->checked(kStayRadio)) return set_text(kDisplayTimeEdit, "1");
     settings_.entry_display_time = static_cast<Byte>(checked.value);
 }
 
 void SettingsPage::password_changed() {
     const std::string typed = text(kPasswordEdit);
     if (!restoring_) {
-        int refusal = 0;
-        if (typed.size() > kPasswordLength) {
-            refusal = kPasswordTooLongText;
-        } else if (!std::all_of(typed.begin(), typed.end(), is_ascii_letter_or_digit)) {
-            refusal = kInvalidCharacterText;
-        }
-        if (refusal != 0) {
+        if (const int refusal = password_refusal(typed)) {
             texts::text_message_box(texts_, host(), texts::kTitleWarning, refusal,
                                     texts::kWarningStyle);
             restoring_ = true;
@@ -382,11 +458,7 @@ void SettingsPage::on_selection_changed(int id) {
     const int chosen = selection(id);
     if (chosen < 0) return;
     const auto value = static_cast<Byte>(chosen);
-    if (id == kDelimiterCountList) {
-        delimiter_count_ = chosen;
-        enable_delimiters();
-        return;
-    }
+    if (id == kDelimiterCountList) return delimiter_count_chosen(chosen);
     if (id == kVibratorList) {
         settings_.vibrator_duration = value;
         return;

@@ -96,8 +96,13 @@ class SettingsPage : public ui::Page {
     void refresh_image_capture();
     void enable_delimiters();
     void enable_display_time();
+    void drop_unusable_delimiters();
+    void drop_unusable_password();
+    void delimiter_count_chosen(int count);
+    void refuse_delimiter();
     void ascii_changed(int delimiter);
     void character_changed(int delimiter);
+    bool cut_to_limit(int id, std::size_t limit);
     void display_time_changed();
     void password_changed();
     void select_display_time_kind(bool stay);

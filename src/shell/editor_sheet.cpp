@@ -1,5 +1,7 @@
 #include "shell/editor_sheet.h"
 
+#include <memory>
+
 #include "forms/form_page.h"
 #include "lookups/lookup_page.h"
 #include "menus/menu_page.h"
@@ -62,7 +64,14 @@ std::string editor_sheet_caption(const std::string& program_name, const std::str
     return caption;
 }
 
+// The sheet starts from the saved records, so that nothing of an earlier sheet reaches the pages
+// through the working copies; Cancel puts back the whole document as it was before the sheet
+// opened, the working copies and the program-wide values included.
 void open_editor_sheet(Session& session) {
+    DesignDocument& document = session.document();
+    const auto before = std::make_unique<DesignDocument>(document);
+    load_reader_working_copy(document);
+    document.lookups_working = document.lookups;
     EditorSheetContext context{session, make_form_number_texts()};
     const texts::ProgramTexts& texts = session.texts();
     std::vector<ui::PropertySheet::PageEntry> entries;
@@ -75,6 +84,7 @@ void open_editor_sheet(Session& session) {
                              session.document().file_name),
         std::move(entries));
     session.host().run_sheet(sheet);
+    if (sheet.result() != ui::kIdOk) document = *before;
 }
 
 }  // namespace tc::shell

@@ -466,7 +466,7 @@ TEST_F(SymbologyRulesTest, LanguageFileRelabelsTitleCaptionsListsAndLengthLabels
         EXPECT_EQ(d.text(id(name, 217, kLabel)), "Laenge :");
         EXPECT_EQ(d.text(id(name, 220)), "Pruefziffer pruefen");
         EXPECT_EQ(d.text(id(name, 299, kLabel)), "Zeichenabstand");
-        EXPECT_EQ(d.text(id(name, 215)), "");  // the language file leaves it out
+        EXPECT_EQ(d.text(id(name, 215)), "Convert to Code 32");  // not in the language file
         EXPECT_EQ(d.items(id(name, 217))[3], "Bereich");
         EXPECT_EQ(d.items(id(name, 217))[0], "Any Length");
         EXPECT_EQ(d.text(id(name, 217, kFirstLengthLabel)), "Min. Laenge :");

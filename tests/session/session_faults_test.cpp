@@ -1,0 +1,261 @@
+// Short sessions that once ended in bytes the user never saw, in a design the checker rejects, or
+// in a lost value; each acts as a person does on the headless host.
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "app/t73_test_support.h"
+#include "lookups/lookup_page.h"
+#include "reader/symbology_dialogs.h"
+#include "reader/symbology_members.h"
+#include "resources/barcode_page_layout.h"
+#include "resources/form_page_layout.h"
+#include "session/random_user.h"
+#include "settings/settings_page.h"
+
+namespace tc::session_test {
+namespace {
+
+namespace form_ids = resources::form_page_ids;
+namespace barcode_ids = resources::barcode_page_ids;
+using Sheet = ui::PropertySheet;
+
+constexpr std::size_t kFormPage = 0;
+constexpr std::size_t kLookupPage = 2;
+constexpr std::size_t kBarcodePage = 3;
+constexpr std::size_t kSettingsPage = 4;
+constexpr int kWarningText = 2854;  // "Invalid value!"
+
+class SessionFaults : public testing::Test {
+  protected:
+    SessionFaults() { session.start_up(); }
+
+    DesignDocument& doc() { return session.document(); }
+    FormRecord& form() { return doc().forms[0]; }
+
+    void set_reader(Byte type_bits) {
+        doc().reader[reader::kReaderTypeBits] = type_bits;
+        load_reader_working_copy(doc());
+    }
+
+    // One opening of the editor sheet with `script` as the user.
+    void sheet(std::function<void(Sheet&)> script) {
+        host.on_sheet(std::move(script));
+        shell::open_editor_sheet(session);
+    }
+    static ui::Page& page(Sheet& s, std::size_t index) {
+        s.show_page(index);
+        return *s.page(index);
+    }
+
+    std::vector<std::string> problems() { return design_problems(design_file_bytes(doc())); }
+    std::size_t warnings() const {
+        std::size_t count = 0;
+        for (const auto& m : host.messages())
+            count += m.text == texts::builtin_text(kWarningText) ? 1 : 0;
+        return count;
+    }
+
+    t73::test::TempDir dir;
+    ui::HeadlessHost host;
+    shell::Session session{dir.path(), host};
+};
+
+TEST_F(SessionFaults, ACancelledReaderChoiceDoesNotReachTheNextSheet) {
+    set_reader(reader::kType2D);
+    form().data_type[0] = kTypeLargeData;
+    sheet([](Sheet& s) {
+        page(s, kBarcodePage).user_chooses(barcode_ids::kReaderList, 1);
+        s.user_presses_cancel();
+    });
+    sheet([](Sheet& s) { s.user_presses_ok(); });
+    EXPECT_EQ(form().data_type[0], kTypeLargeData);
+    EXPECT_EQ(doc().reader_working[reader::kReaderTypeBits], reader::kType2D);
+}
+
+// A list byte without an item (a damaged file) shows no item and is kept; "None" keeps every
+// reader-specific byte.
+TEST_F(SessionFaults, BarcodeListsKeepBytesThatHaveNoItem) {
+    struct Case {
+        std::size_t byte;
+        Byte value;
+        int list;
+    };
+    const Case cases[] = {{78, 2, barcode_ids::kScanModeList},
+                          {80, 9, barcode_ids::kReadRedundancyList},
+                          {352, 12, barcode_ids::kGoodReadList},
+                          {385, 0, barcode_ids::kFrequencyList}};
+    set_reader(reader::kType1D);
+    for (const Case& c : cases) doc().reader[c.byte] = c.value;
+    load_reader_working_copy(doc());
+    sheet([&](Sheet& s) {
+        ui::Page& barcode = page(s, kBarcodePage);
+        for (const Case& c : cases) EXPECT_EQ(barcode.selection(c.list), -1) << c.byte;
+        s.user_presses_ok();
+    });
+    for (const Case& c : cases) EXPECT_EQ(doc().reader[c.byte], c.value) << c.byte;
+
+    const ReaderSettingsRecord before = doc().reader;
+    sheet([](Sheet& s) {
+        page(s, kBarcodePage).user_chooses(barcode_ids::kReaderList, 0);
+        s.user_presses_ok();
+    });
+    ReaderSettingsRecord expected = before;
+    expected[reader::kReaderTypeBits] = 0;
+    EXPECT_EQ(doc().reader.bytes, expected.bytes);
+}
+
+// What a type change leaves in a line: only what the new type may hold, and the lengths the row
+// shows.
+TEST_F(SessionFaults, ATypeChangeKeepsOnlyWhatTheNewTypeHolds) {
+    set_reader(reader::kType2D);
+    FormRecord& f = form();
+    // Line 1 "large data" of 500 with a fixed length of 500 and a partial start of 300.
+    f.data_type[0] = kTypeLargeData;
+    f.max_length_high[0] = f.fixed_length_high[0] = 3;
+    f.max_length_low[0] = f.fixed_length_low[0] = 20;
+    f.fixed_length_on[0] = 1;
+    f.partial_start_high[0] = 1;
+    f.partial_start_low[0] = 140;
+    // Line 2 "image" with its file path flags and a long initial path.
+    f.data_type[1] = kTypeImage;
+    f.edit_file_path[1] = f.save_file_path[1] = f.check_file_path[1] = 1;
+    f.fixed_length_low[1] = 255;
+    f.initial_on[1] = 1;
+    store_text(f.initial_text[1], std::string(100, 'p'));
+    sheet([](Sheet& s) {
+        ui::Page& forms = page(s, kFormPage);
+        for (const int row : {0, 1}) forms.user_chooses(form_ids::data_type_list(row), kTypeText);
+        forms.user_chooses(form_ids::data_type_list(2), kTypeBoolean);
+        forms.user_chooses(form_ids::data_type_list(2), kTypeInteger);
+        for (const int row : {0, 1, 2}) {
+            EXPECT_EQ(forms.text(form_ids::min_length_edit(row)), "0");
+            EXPECT_EQ(forms.text(form_ids::max_length_edit(row)), "160");
+        }
+        s.user_presses_ok();
+    });
+    EXPECT_EQ(f.max_length_high[0], 0);
+    EXPECT_EQ(f.fixed_length_high[0], 0);
+    EXPECT_EQ(f.fixed_length_low[0], 160);
+    EXPECT_EQ(f.partial_start_high[0] * 160 + f.partial_start_low[0], 160);
+    EXPECT_EQ(f.edit_file_path[1] + f.save_file_path[1] + f.check_file_path[1], 0);
+    EXPECT_EQ(f.fixed_length_low[1], 160);
+    EXPECT_EQ(slot_text(f.initial_text[1]).size(), 10U);
+    EXPECT_EQ(f.min_length[2], 0);
+    EXPECT_EQ(f.max_length_low[2], 160);
+    EXPECT_TRUE(problems().empty());
+}
+
+TEST_F(SessionFaults, ALargeDataLineDroppedByA1DReaderKeepsNoHighBytes) {
+    set_reader(reader::kType1D);
+    form().data_type[0] = kTypeLargeData;
+    form().fixed_length_high[0] = 3;
+    sheet([](Sheet& s) { s.user_presses_ok(); });
+    EXPECT_EQ(form().data_type[0], kTypeNil);
+    EXPECT_EQ(form().fixed_length_high[0], 0);
+    EXPECT_TRUE(problems().empty());
+}
+
+TEST_F(SessionFaults, AnImageCaptureTickSurvivesAVisitToAnotherPage) {
+    set_reader(reader::kType2D);
+    doc().reader[reader::kImageCapture] = 1;
+    load_reader_working_copy(doc());
+    sheet([](Sheet& s) {
+        page(s, kSettingsPage).user_clicks(SettingsPage::kImageCaptureCheck);
+        page(s, kFormPage);
+        EXPECT_TRUE(page(s, kSettingsPage).checked(SettingsPage::kImageCaptureCheck));
+        s.user_presses_ok();
+    });
+    EXPECT_EQ(doc().system.security_image_capture, 1);
+}
+
+// A carriage return never becomes a delimiter: typed or pasted it is refused with one warning and
+// the previous value stays; read from a file it becomes 0 after one warning.
+TEST_F(SessionFaults, CarriageReturnsAreNeverDelimiters) {
+    doc().system.data_delimiter_1 = ',';
+    sheet([](Sheet& s) {
+        page(s, kSettingsPage).user_types(SettingsPage::text_edit(1), "\r");
+        EXPECT_EQ(s.page(kSettingsPage)->text(SettingsPage::text_edit(1)), ",");
+        s.user_presses_ok();
+    });
+    EXPECT_EQ(doc().system.data_delimiter_1, ',');
+    EXPECT_EQ(warnings(), 1U);
+
+    doc().system.data_delimiter_1 = 13;
+    doc().lookups[2].delimiter = 13;
+    sheet([](Sheet& s) {
+        page(s, kSettingsPage);
+        page(s, kLookupPage);
+        s.user_presses_ok();
+    });
+    EXPECT_EQ(doc().system.data_delimiter_1, 0);
+    EXPECT_EQ(doc().lookups[2].delimiter, 0);
+    EXPECT_EQ(warnings(), 3U);
+    EXPECT_TRUE(problems().empty());
+}
+
+TEST_F(SessionFaults, TheElrReaderHasNoBooklandOrCheckAlgorithmRule) {
+    doc().reader[105] = 0;  // EAN-13 off: Bookland EAN is disabled when the page loads
+    doc().reader[158] = 0;  // MSI "Check Digits :" shows "One Check Digit"
+    doc().reader[154] = 1;  // MSI on
+    set_reader(reader::kTypeElr);
+    bool algorithm_enabled = false;
+    host.on_dialog("MSIDLG_1D_ELR", [&](ui::Dialog& d) {
+        algorithm_enabled = d.enabled(symbology::control_id(3, symbology::kMain));
+    });
+    sheet([](Sheet& s) {
+        ui::Page& barcode = page(s, kBarcodePage);
+        EXPECT_FALSE(barcode.enabled(barcode_ids::slot_check(6)));
+        barcode.user_clicks(barcode_ids::slot_check(5));
+        EXPECT_FALSE(barcode.enabled(barcode_ids::slot_check(6)));
+        barcode.user_clicks(barcode_ids::slot_more(19));
+    });
+    EXPECT_TRUE(algorithm_enabled);
+}
+
+// Each member takes its title and captions from its own block of texts, one after the other.
+TEST_F(SessionFaults, EverySymbologyDialogIsRelabelledFromItsTextBlock) {
+    struct Case {
+        const char* member;
+        int first_text;
+        std::size_t byte;  // a control of the member and the text it takes
+        int part;
+        int text;
+    };
+    const Case cases[] = {
+        {"CODE39DLG_1D", 651, 5, symbology::kMain, 655},
+        {"INTERLEAVE25DLG_1D", 701, 19, symbology::kMain, 706},
+        {"INTERLEAVE25DLG_1D", 701, 21, symbology::kFirstChoice + 1, 710},
+        {"MSIDLG_2D", 1101, 256, symbology::kLabel, 1105},
+        {"EAN128DLG_1D_ELR", 1031, 728, symbology::kLabel, 1032},
+        {"MSIDLG_1D_ELR", 961, 159, symbology::kMain, 964},
+    };
+    std::string language = "Test\r\n";
+    for (const Case& c : cases) {
+        for (int id = c.first_text; id <= c.text; ++id) {
+            language += std::to_string(id) + "=T" + std::to_string(id) + "\r\n";
+        }
+    }
+    language += "712=Abbrechen\r\n";
+    session.texts().read_language_entries(language);
+    session.texts().set_language_active(true);
+    SymbologyContext context{doc().reader_working, session.texts(), host, nullptr, {}};
+    for (const Case& c : cases) {
+        host.on_dialog(c.member, [&](ui::Dialog& d) {
+            const symbology::Member& m = *symbology::find_member(c.member);
+            EXPECT_EQ(d.title(), "T" + std::to_string(c.first_text)) << c.member;
+            const auto index = *symbology::binding_of(m, c.byte);
+            EXPECT_EQ(d.text(symbology::control_id(index, c.part)), "T" + std::to_string(c.text))
+                << c.member;
+            if (c.first_text == 701) {
+                EXPECT_EQ(d.text(ui::kIdCancel), "Abbrechen");
+            }
+        });
+        run_symbology_dialog(c.member, context);
+    }
+}
+
+}  // namespace
+}  // namespace tc::session_test
