@@ -115,14 +115,13 @@ TEST(T73Confirm, TheBarcodePageAppliesWhatItsReaderModeShows) {
     two_d.check();
 
     // The third 1D kind shows "None" in the 1D layout: the 1D settings are written, the bits are
-    // not. A scan mode without an item is written as Laser; RFID is bit 0 of byte 736 only.
+    // not. A scan mode without an item is kept; RFID is bit 0 of byte 736 only.
     ReaderCase third(fresh);
     third.set(404, 0x80);
     third.set(78, 2);
     third.set(736, 0x06);
     third.start_expecting();
     third.expect(404, 0);
-    third.expect(78, 6);
     third.expect(736, 0);
     third.check();
 
@@ -158,12 +157,6 @@ constexpr std::array<std::size_t, 22> kTwoDBytes{191, 192, 193, 194, 195, 196, 2
 constexpr std::array<std::size_t, 19> kElrBytes{101, 102, 103, 104, 105, 106, 120, 121, 122, 123,
                                                 124, 133, 148, 144, 137, 161, 162, 163, 154};
 
-// A list's byte as the page writes it back: the item's byte, or 255 when the stored value had no
-// item (the list then has no choice, -1).
-Byte listed(Byte value, int items) {
-    return value < items ? value : 255;
-}
-
 // What the Barcode page and the save make of a reader block: the page applies the controls of the
 // mode it is laid out for, which it loaded from the same bytes.
 std::array<Byte, kReaderSettingsSize> expected_reader(const Byte* in) {
@@ -176,27 +169,19 @@ std::array<Byte, kReaderSettingsSize> expected_reader(const Byte* in) {
     const Byte bits = in[404];
     out[404] = (bits & 0x01) ? 0x01 : (bits & 0x40) ? 0x40 : 0;
     out[736] = in[736] & 0x01;
-    out[352] = listed(in[352], 10);
-    out[385] = in[385] >= 1 && in[385] <= 10 ? in[385] : 0;
+    // A list byte without an item is kept (352 good read, 385 buzzer frequency, 80 redundancy...).
     const auto flags = [&](const auto& bytes) {
         for (const std::size_t b : bytes) out[b] = in[b] != 0 ? 1 : 0;
     };
     if (mode == ReaderMode::OneD) {
-        const std::array<Byte, 5> modes{0, 1, 3, 6, 7};
-        out[78] = std::find(modes.begin(), modes.end(), in[78]) != modes.end() ? in[78] : 6;
-        out[80] = listed(in[80], 4);
         out[81] = in[81] != 0 ? 1 : 0;
         out[82] = in[82] != 0 ? 1 : 0;
         flags(kOneDBytes);
     } else if (mode == ReaderMode::TwoD) {
         out[289] = std::clamp<Byte>(in[289], 5, 99);
         out[290] = 6;
-        out[292] = listed(in[292], 2);
         out[293] = in[293] != 0 ? 2 : 0;
-        out[295] = listed(in[295], 2);
         out[296] = 8;
-        out[297] = in[297] >= 1 && in[297] <= 4 ? in[297] : 0;
-        out[298] = listed(in[298], 4);
         flags(kTwoDBytes);
         if (in[195] == 0) out[196] = 0;  // Bookland EAN only with EAN-13
     } else if (mode == ReaderMode::Elr) {

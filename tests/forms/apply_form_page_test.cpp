@@ -47,7 +47,7 @@ TEST_F(ApplyFormPageTest, UnusedLinesAreReset) {
     EXPECT_EQ(applied().max_length_low[1], 40);
     EXPECT_EQ(slot_text(applied().prompt[1]), "");
     EXPECT_EQ(applied().link[1], 0);
-    EXPECT_EQ(applied().fixed_length_high[1], 2);
+    EXPECT_EQ(applied().fixed_length_high[1], 0);  // only "large data" lines hold high bytes
     EXPECT_TRUE(document->modified);
 }
 

@@ -110,8 +110,8 @@ TEST_F(FormPageTest, LengthEditsAreCorrectedInPlace) {
         EXPECT_EQ(page.text(min_length_edit(0)), "0");
         EXPECT_EQ(form.min_length[0], 0);
         page.user_types(min_length_edit(0), "200");
-        EXPECT_EQ(page.text(min_length_edit(0)), "160");
-        EXPECT_EQ(form.min_length[0], 160);
+        EXPECT_EQ(page.text(min_length_edit(0)), "40");  // never above the maximum
+        EXPECT_EQ(form.min_length[0], 40);
 
         // "large data" lengths go up to 2048, stored as multiples of 160 and a remainder.
         choose_type(page, 1, kLargeDataItem);

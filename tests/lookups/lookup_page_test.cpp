@@ -93,10 +93,11 @@ TEST_F(LookupPageTest, DelimiterEditIsCorrectedAndRefusesCarriageReturn) {
         EXPECT_EQ(page.page_copy()[0].delimiter, 65);
         page.user_types(P::kDelimiterEdit, "999");
         EXPECT_EQ(page.page_copy()[0].delimiter, 255);
+        // A delimited Lookup has no delimiter 0: refused like 13.
         page.user_types(P::kDelimiterEdit, "");
-        EXPECT_EQ(page.text(P::kDelimiterEdit), "0");
+        EXPECT_EQ(page.text(P::kDelimiterEdit), "255");
         page.user_types(P::kDelimiterEdit, "9");
-        EXPECT_EQ(host.messages().size(), 1u);
+        EXPECT_EQ(host.messages().size(), 2u);
 
         page.user_clicks(P::kFixedLengthRadio);
         EXPECT_FALSE(page.checked(P::kDelimiterRadio));
@@ -104,15 +105,15 @@ TEST_F(LookupPageTest, DelimiterEditIsCorrectedAndRefusesCarriageReturn) {
         EXPECT_FALSE(page.enabled(P::kDelimiterEdit));
         EXPECT_EQ(page.text(P::kLengthLabel), "Length");
         EXPECT_EQ(page.page_copy()[0].delimiter, 0);
-        // "Delimiter " with the edit at 0 stays a fixed-length Lookup.
+        // "Delimiter " with the edit at 0 starts from the comma.
         page.user_clicks(P::kDelimiterRadio);
+        EXPECT_EQ(page.text(P::kDelimiterEdit), "44");
         page.user_chooses(P::kLookupList, 3);
         page.user_chooses(P::kLookupList, 0);
-        EXPECT_TRUE(page.checked(P::kFixedLengthRadio));
-        EXPECT_FALSE(page.enabled(P::kDelimiterEdit));
+        EXPECT_TRUE(page.checked(P::kDelimiterRadio));
         sheet.user_presses_ok();
     });
-    EXPECT_EQ(document().lookups[0].delimiter, 0);
+    EXPECT_EQ(document().lookups[0].delimiter, 44);
 }
 
 TEST_F(LookupPageTest, LengthsAreClampedAndTheKeyFieldFollowsTheCount) {

@@ -155,9 +155,9 @@ TEST_F(BarcodePageTest, OneDScanModeShowsAndStoresItsMapping) {
         int shown;
         Byte applied;
     };
-    // A value without an item of its own shows Laser and is applied as Laser.
+    // A value without an item of its own shows no item and is kept.
     for (const Case c : {Case{0, 0, 0}, Case{1, 1, 1}, Case{3, 2, 3}, Case{6, 3, 6}, Case{7, 4, 7},
-                         Case{2, 3, 6}, Case{200, 3, 6}}) {
+                         Case{2, -1, 2}, Case{200, -1, 200}}) {
         reader()[78] = c.stored;
         apply([&](BarcodePage& page) { EXPECT_EQ(page.selection(ids::kScanModeList), c.shown); });
         EXPECT_EQ(reader()[78], c.applied) << int{c.stored};
@@ -606,11 +606,12 @@ TEST_F(BarcodePageTest, TheRfidReaderIsToldToTheFormPage) {
         EXPECT_TRUE(page.checked(ids::kRfidCheck));
         EXPECT_TRUE(page.enabled(ids::kRfidMore));
 
-        // Reset switches the RFID reader off without telling the Form page.
+        // Reset switches the RFID reader off and tells the Form page, whose "RFID" lines become
+        // "all".
         page.user_clicks(ids::kResetButton);
         EXPECT_FALSE(document().rfid);
         EXPECT_FALSE(page.checked(ids::kRfidCheck));
-        EXPECT_EQ(form_page.working_forms()[0].input_source[0], 2);
+        EXPECT_EQ(form_page.working_forms()[0].input_source[0], 3);
 
         page.user_clicks(ids::kRfidCheck);
         EXPECT_TRUE(document().rfid);

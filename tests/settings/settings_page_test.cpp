@@ -81,9 +81,10 @@ TEST_F(SettingsPageTest, DelimiterEditsMirrorEachOther) {
         page.user_types(P::ascii_edit(1), "300");
         EXPECT_EQ(page.text(P::ascii_edit(1)), "255");
         EXPECT_EQ(page.text(P::text_edit(1)), "\xFF");
+        // A counted delimiter is never 0: emptying its edit is refused like 13.
         page.user_types(P::text_edit(1), "");
-        EXPECT_EQ(page.text(P::ascii_edit(1)), "0");
-        EXPECT_EQ(page.page_copy().data_delimiter_1, 0);
+        EXPECT_EQ(page.text(P::ascii_edit(1)), "255");
+        EXPECT_EQ(page.page_copy().data_delimiter_1, 255);
 
         page.user_chooses(P::kDelimiterCountList, 2);
         EXPECT_TRUE(page.enabled(P::ascii_edit(2)));
@@ -91,10 +92,10 @@ TEST_F(SettingsPageTest, DelimiterEditsMirrorEachOther) {
         page.user_types(P::text_edit(2), "\t");
         EXPECT_EQ(page.text(P::ascii_edit(2)), "9");
         EXPECT_EQ(page.page_copy().data_delimiter_2, 9);
-        EXPECT_EQ(host.messages().size(), 1u);
+        EXPECT_EQ(host.messages().size(), 2u);
         sheet.user_presses_ok();
     });
-    EXPECT_EQ(document().system.data_delimiter_1, 0);
+    EXPECT_EQ(document().system.data_delimiter_1, 255);
     EXPECT_EQ(document().system.data_delimiter_2, 9);
 }
 
@@ -106,7 +107,7 @@ TEST_F(SettingsPageTest, TheDelimiterCountDecidesWhatIsStored) {
         page.user_chooses(P::kDelimiterCountList, 0);
         EXPECT_FALSE(page.enabled(P::ascii_edit(1)));
         EXPECT_FALSE(page.enabled(P::ascii_edit(2)));
-        EXPECT_EQ(page.text(P::ascii_edit(1)), "44");
+        EXPECT_EQ(page.text(P::ascii_edit(1)), "0");  // shows what confirming stores
         sheet.user_presses_ok();
     });
     EXPECT_EQ(document().system.data_delimiter_1, 0);
@@ -186,10 +187,10 @@ TEST_F(SettingsPageTest, DisplayTimeAndEntryOptions) {
         EXPECT_TRUE(page.enabled(P::kDisplayTimeEdit));
         EXPECT_EQ(page.page_copy().entry_option, 2);
 
-        // 0 typed while "Stay on the LCD" is selected is stored as it is.
+        // 0 typed while "Stay on the LCD" is selected becomes 1: 0 means "Press Enter".
         page.user_types(P::kDisplayTimeEdit, "0");
         EXPECT_TRUE(page.checked(P::kStayRadio));
-        EXPECT_EQ(page.page_copy().entry_display_time, 0);
+        EXPECT_EQ(page.page_copy().entry_display_time, 1);
 
         page.user_chooses(P::kPreloadList, 1);
         EXPECT_TRUE(page.enabled(P::kAutoRunCheck));
@@ -199,7 +200,7 @@ TEST_F(SettingsPageTest, DisplayTimeAndEntryOptions) {
         page.user_chooses(P::kStartList, 1);
         sheet.user_presses_ok();
     });
-    EXPECT_EQ(document().system.entry_display_time, 0);
+    EXPECT_EQ(document().system.entry_display_time, 1);
     EXPECT_EQ(document().system.entry_option, 2);
     EXPECT_EQ(document().system.preload_last_file, 1);
     EXPECT_EQ(document().system.auto_run, 1);
@@ -207,9 +208,8 @@ TEST_F(SettingsPageTest, DisplayTimeAndEntryOptions) {
     EXPECT_EQ(document().system.start_screen, 1);
 
     run([&](ui::PropertySheet& sheet, SettingsPage& page) {
-        EXPECT_TRUE(page.checked(P::kPressEnterRadio));
-        EXPECT_FALSE(page.checked(P::kStayRadio));
-        EXPECT_FALSE(page.enabled(P::kDisplayTimeEdit));
+        EXPECT_TRUE(page.checked(P::kStayRadio));
+        EXPECT_TRUE(page.enabled(P::kDisplayTimeEdit));
         EXPECT_TRUE(page.checked(P::kAutoRunCheck));
         sheet.user_presses_cancel();
     });
@@ -270,17 +270,15 @@ TEST_F(SettingsPageTest, ImageCaptureBoxFollowsTheBarcodePage) {
     });
     EXPECT_EQ(document().system.security_image_capture, 1);
 
-    // Another reader only disables the box; the flag is cleared before saving, not here.
+    // Another reader disables the box and drops the guard, as saving would.
     document().reader[reader::kReaderTypeBits] = reader::kType1D;
     document().reader_working = document().reader;
     run([&](ui::PropertySheet& sheet, SettingsPage& page) {
-        EXPECT_TRUE(page.checked(P::kImageCaptureCheck));
+        EXPECT_FALSE(page.checked(P::kImageCaptureCheck));
         EXPECT_FALSE(page.enabled(P::kImageCaptureCheck));
-        page.image_capture_switched();
-        EXPECT_TRUE(page.checked(P::kImageCaptureCheck));
         sheet.user_presses_ok();
     });
-    EXPECT_EQ(document().system.security_image_capture, 1);
+    EXPECT_EQ(document().system.security_image_capture, 0);
 }
 
 TEST_F(SettingsPageTest, CameraAndStoreSettings) {
