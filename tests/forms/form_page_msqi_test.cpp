@@ -83,8 +83,8 @@ TEST_F(MsqiLayoutTest, SwitchingMsqiOnWithoutALookupFile) {
 
 TEST_F(MsqiLayoutTest, SwitchingMsqiOnWithALookupFile) {
     document->forms[2].lookup_file = 2;
-    document->lookups_working[1].field_count = 4;
-    document->lookups_working[1].key_field = 2;
+    document->lookups[1].field_count = 4;
+    document->lookups[1].key_field = 2;
     run_page([&](ui::PropertySheet&, FormPage& page) {
         page.user_chooses(kFormList, 2);
         switch_msqi(page, true);

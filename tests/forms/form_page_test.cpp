@@ -251,7 +251,7 @@ TEST_F(FormPageTest, LargeDataAndReadFrom2DKeepEachOtherCompany) {
 }
 
 TEST_F(FormPageTest, WithoutThe2DReaderTheTwoDTypesAreGone) {
-    document->reader_working[reader::kReaderTypeBits] = reader::kType1D;
+    document->reader[reader::kReaderTypeBits] = reader::kType1D;
     document->forms[0].data_type[2] = kTypeLargeData;
     document->forms[0].prompt[2][0] = 'P';
     document->forms[0].fixed_length_on[2] = 1;

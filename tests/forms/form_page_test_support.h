@@ -21,7 +21,8 @@ inline void choose_type(ui::Dialog& page, int row, int item) {
 // The editor sheet on its first page, the Form page.
 class FormPageTest : public SheetTest {
   protected:
-    void use_2d_reader() { document->reader_working[reader::kReaderTypeBits] = reader::kType2D; }
+    // The saved reader settings: each sheet starts from them.
+    void use_2d_reader() { document->reader[reader::kReaderTypeBits] = reader::kType2D; }
 
     // Runs the sheet; the script acts on the Form page and ends the sheet (or leaves it, which
     // cancels it).
