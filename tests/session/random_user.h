@@ -198,7 +198,11 @@ inline std::vector<Byte> document_state(const DesignDocument& doc) {
 inline std::vector<std::string> design_problems(const std::vector<Byte>& image) {
     t73::DesignRecords records;
     t73::read_design_records(image, records);
-    return t73::check_design(records);
+    std::vector<std::string> problems;
+    for (const t73::Problem& problem : t73::check_design(records, image)) {
+        problems.push_back(problem.path + ": " + problem.text);
+    }
+    return problems;
 }
 
 inline std::vector<Byte> file_bytes(const std::filesystem::path& path) {

@@ -50,7 +50,12 @@ class SessionFaults : public testing::Test {
         return *s.page(index);
     }
 
-    std::vector<std::string> problems() { return design_problems(design_file_bytes(doc())); }
+    // What the checker finds in the design as Save writes it.
+    std::vector<std::string> problems() {
+        const std::string path = dir.file("check.T73");
+        EXPECT_TRUE(save_design_file(doc(), path, session.file_context()));
+        return design_problems(file_bytes(path));
+    }
     std::size_t warnings() const {
         std::size_t count = 0;
         for (const auto& m : host.messages())
