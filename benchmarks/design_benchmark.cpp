@@ -126,13 +126,13 @@ void BM_FileImage(benchmark::State& state) {
 }
 BENCHMARK(BM_FileImage)->Unit(benchmark::kMicrosecond);
 
-// The file image written through the atomic write (a temporary file, flushed to the disk,
+// The file image written through the safe write (a temporary file, flushed to the disk,
 // renamed over the target): the disk's flush dominates.
 void BM_Save(benchmark::State& state) {
     FullDesign& design = full_design();
     const std::string path = (design.tool->session().program_dir() / "bench.T73").string();
     for (auto _ : state) {
-        if (!write_file_atomically(path, design_file_bytes(design.document()))) {
+        if (write_file_safely(path, design_file_bytes(design.document()))) {
             state.SkipWithError("cannot write the design file");
             break;
         }

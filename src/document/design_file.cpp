@@ -7,7 +7,9 @@
 
 #include "document/file_io.h"
 #include "forms/derive_before_save.h"
+#include "platform/platform.h"
 #include "texts/message_box.h"
+#include "ui/shown_text.h"
 
 namespace tc {
 namespace {
@@ -63,6 +65,22 @@ void apply_post_load_fixups(DesignDocument& doc) {
     doc.lookups_working = doc.lookups;
 }
 
+// `text` with its first "%s" replaced by `first` and its second by `second`; nothing else in it is
+// read as a placeholder, since a language file supplies the text.
+std::string fill_in(std::string_view text, std::string_view first, std::string_view second) {
+    std::string filled;
+    int used = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (used < 2 && text.compare(i, 2, "%s") == 0) {
+            filled += used++ == 0 ? first : second;
+            ++i;
+        } else {
+            filled += text[i];
+        }
+    }
+    return filled;
+}
+
 }  // namespace
 
 std::vector<Byte> design_file_bytes(const DesignDocument& doc) {
@@ -100,15 +118,21 @@ bool save_design_file(DesignDocument& doc, const std::string& path, FileContext&
 bool save_design_file(DesignDocument& doc, const std::string& path, FileContext& context,
                       std::error_code& reason) {
     derive_before_save(DerivationInput{doc.forms, doc.menus, doc.lookups, doc.reader, doc.system});
-    if (!write_file_atomically(path, design_file_bytes(doc), reason)) return false;
+    reason = write_file_safely(platform::to_path(path), design_file_bytes(doc));
+    if (reason) return false;
     if (context.path_used) context.path_used(path);
     return true;
 }
 
 bool open_design_file(DesignDocument& doc, const std::string& path, FileContext& context) {
     // Bytes after a whole design are ignored: they are not read, however many there are.
-    const std::optional<std::vector<Byte>> contents = read_file_start(path, kDesignFileSize);
-    if (!contents) return false;
+    std::error_code reason;
+    const std::optional<std::vector<Byte>> contents =
+        read_file_start(platform::to_path(path), kDesignFileSize, reason);
+    if (!contents) {
+        show_file_failure(context, kMessageCannotOpen, path, reason);
+        return false;
+    }
 
     const std::string_view header(reinterpret_cast<const char*>(contents->data()),
                                   std::min(contents->size(), kHeaderSize));
@@ -123,6 +147,15 @@ bool open_design_file(DesignDocument& doc, const std::string& path, FileContext&
     if (context.path_used) context.path_used(path);
     load_design_file_bytes(doc, *contents, context.texts);
     return true;
+}
+
+void show_file_failure(FileContext& context, int text_id, const std::string& path,
+                       const std::error_code& reason) {
+    const std::string title = context.texts.load_program_text(texts::kTitleError);
+    const std::string text = context.texts.load_program_text(text_id);
+    if (title.empty() || text.empty()) return;
+    context.host.message_box(fill_in(text, ui::shown_file_name(path), reason.message()), title,
+                             texts::kWarningStyle);
 }
 
 void load_design_file_bytes(DesignDocument& doc, const std::vector<Byte>& bytes,

@@ -27,6 +27,8 @@ inline constexpr std::size_t kDeviceTextsOffset = 122678;
 
 inline constexpr int kMessageBadFormat = 2801;
 inline constexpr int kMessageNewerVersion = 2802;
+inline constexpr int kMessageCannotSave = 2803;  // "Cannot save %s: %s": the file, then the reason
+inline constexpr int kMessageCannotOpen = 2804;  // "Cannot open %s: %s"
 
 // What saving and opening need from around the document: the program texts (for messages), the
 // host (to show them), and who is told that a path was used (the recent-file list, which also
@@ -43,9 +45,9 @@ std::vector<Byte> design_file_bytes(const DesignDocument& doc);
 // 0 when the header is accepted, else the message text that rejects it (2801 or 2802).
 int check_header(std::string_view header);
 
-// Derives, then writes the design to `path` through a temporary file in the same folder that
-// replaces the target only when every byte was written and flushed. On success the path is
-// reported as used. Returns false on any failure; the previous file is then intact.
+// Derives, then writes the design to the file named `path` (the file system's own bytes) with
+// write_file_safely. On success the path is reported as used. Returns false on any failure; the
+// previous file is then intact.
 bool save_design_file(DesignDocument& doc, const std::string& path, FileContext& context);
 
 // As above; on failure `reason` holds the operating system's error that stopped the save.
@@ -53,10 +55,16 @@ bool save_design_file(DesignDocument& doc, const std::string& path, FileContext&
                       std::error_code& reason);
 
 // Reads `path` once, whole (all a design file holds: bytes behind it are not read), then checks
-// it: a rejected header (2801/2802) or a file shorter than a design file (2801) shows the message
-// and leaves the document unchanged. An accepted file is reported as used, read into the records,
+// it: a file that cannot be found or read (2804, naming it and the reason), a rejected header
+// (2801/2802) or a file shorter than a design file (2801) shows the message under "Error" and
+// leaves the document unchanged. An accepted file is reported as used, read into the records,
 // and the post-load fix-ups run.
 bool open_design_file(DesignDocument& doc, const std::string& path, FileContext& context);
+
+// Shows the "Error" message `text_id` ("... %s: %s") for the file `path` and the `reason`. Only
+// the first two "%s" of a translated text are filled in; any other "%" stays as it is.
+void show_file_failure(FileContext& context, int text_id, const std::string& path,
+                       const std::error_code& reason);
 
 // Reads a whole design file image (at least kDesignFileSize bytes, header already accepted) into
 // the document and applies the post-load fix-ups.

@@ -180,23 +180,67 @@ void sync_folder(const std::filesystem::path& target) {
     ::close(fd);
 }
 
-// A descriptor for reading, or -1 when `path` is not a regular file that can be opened. Opened
-// without waiting, so that a named pipe or a device in its place is refused instead of blocking.
-int open_regular_file(const std::filesystem::path& path) {
-    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
-    if (fd < 0) return fd;
+// Why an opened descriptor cannot be used as a file's contents, if it cannot.
+std::error_code not_a_file(int fd) {
     struct stat info {};
-    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
-        ::close(fd);
-        return -1;
+    if (::fstat(fd, &info) != 0) return last_error();
+    if (S_ISDIR(info.st_mode)) return std::make_error_code(std::errc::is_a_directory);
+    if (!S_ISREG(info.st_mode)) return FileError::not_regular_file;
+    return {};
+}
+
+// Opens a file without waiting and without taking a terminal, so that a named pipe or a device in
+// its place is refused instead of blocking; -1 with the reason when it is not a regular file.
+int open_regular_file(const std::filesystem::path& path, int access, std::error_code& reason) {
+    const int fd = ::open(path.c_str(), access | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0) {
+        reason = last_error();
+        return fd;
     }
-    return fd;
+    reason = not_a_file(fd);
+    if (!reason) return fd;
+    ::close(fd);
+    return -1;
+}
+
+// Why `target` may not be written over, if it may not; `exists` tells whether there is a file.
+// Nothing is opened, so that a device or a pipe in its place is not touched.
+std::error_code refusal_of(const std::filesystem::path& target, bool& exists) {
+    struct stat info {};
+    exists = ::stat(target.c_str(), &info) == 0;
+    if (!exists) return errno == ENOENT ? std::error_code() : last_error();
+    if (S_ISDIR(info.st_mode)) return std::make_error_code(std::errc::is_a_directory);
+    if (!S_ISREG(info.st_mode)) return FileError::not_regular_file;
+    // A file that nobody may write was made read-only on purpose; root's rights do not count.
+    if ((info.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0) {
+        return std::make_error_code(std::errc::permission_denied);
+    }
+    if (::faccessat(AT_FDCWD, target.c_str(), W_OK, AT_EACCESS) != 0) return last_error();
+    return {};
+}
+
+// The folder refuses new files, or the replacing of the target (a folder of shared files).
+bool folder_refused(const std::error_code& reason) {
+    return reason == std::errc::permission_denied || reason == std::errc::operation_not_permitted;
+}
+
+// Writes the existing regular file `target` where it is and flushes it to the disk.
+std::error_code write_in_place(const std::filesystem::path& target, std::span<const Byte> bytes) {
+    std::error_code reason;
+    FileDescriptor file(open_regular_file(target, O_WRONLY, reason));
+    if (file.get() < 0) return reason;
+    if (!write_all(file.get(), bytes) || ::ftruncate(file.get(), bytes.size()) != 0 ||
+        ::fsync(file.get()) != 0 || !file.close()) {
+        return last_error();
+    }
+    return {};
 }
 
 }  // namespace
 
 bool is_readable_file(const std::filesystem::path& path) {
-    return FileDescriptor(open_regular_file(path)).get() >= 0;
+    std::error_code ignored;
+    return FileDescriptor(open_regular_file(path, O_RDONLY, ignored)).get() >= 0;
 }
 
 std::optional<std::vector<Byte>> read_whole_file(const std::filesystem::path& path) {
@@ -205,7 +249,13 @@ std::optional<std::vector<Byte>> read_whole_file(const std::filesystem::path& pa
 
 std::optional<std::vector<Byte>> read_file_start(const std::filesystem::path& path,
                                                  std::size_t limit) {
-    FileDescriptor file(open_regular_file(path));
+    std::error_code ignored;
+    return read_file_start(path, limit, ignored);
+}
+
+std::optional<std::vector<Byte>> read_file_start(const std::filesystem::path& path,
+                                                 std::size_t limit, std::error_code& reason) {
+    FileDescriptor file(open_regular_file(path, O_RDONLY, reason));
     if (file.get() < 0) return std::nullopt;
 
     std::vector<Byte> contents;
@@ -215,6 +265,7 @@ std::optional<std::vector<Byte>> read_file_start(const std::filesystem::path& pa
         const ssize_t got = ::read(file.get(), chunk, wanted);
         if (got < 0) {
             if (errno == EINTR) continue;
+            reason = last_error();
             return std::nullopt;
         }
         if (got == 0) break;
@@ -223,29 +274,24 @@ std::optional<std::vector<Byte>> read_file_start(const std::filesystem::path& pa
     return contents;
 }
 
-bool write_file_atomically(const std::filesystem::path& path, std::span<const Byte> bytes) {
-    std::error_code ignored;
-    return write_file_atomically(path, bytes, ignored);
-}
-
-bool write_file_atomically(const std::filesystem::path& path, std::span<const Byte> bytes,
-                           std::error_code& reason) {
-    if (!path.has_filename()) {
-        reason = std::make_error_code(std::errc::is_a_directory);
-        return false;
-    }
+std::error_code write_file_safely(const std::filesystem::path& path, std::span<const Byte> bytes) {
+    if (!path.has_filename()) return std::make_error_code(std::errc::is_a_directory);
     const std::filesystem::path target = resolve_link(path);
+    bool exists = false;
+    if (const std::error_code refused = refusal_of(target, exists)) return refused;
     remove_leftovers(target);
+    std::error_code reason;
     const std::optional<std::string> temp_path = write_temporary(target, bytes, reason);
-    if (!temp_path) return false;
-    if (::rename(temp_path->c_str(), target.c_str()) != 0) {
+    if (temp_path) {
+        if (::rename(temp_path->c_str(), target.c_str()) == 0) {
+            sync_folder(target);
+            return {};
+        }
         reason = last_error();
         ::unlink(temp_path->c_str());
-        return false;
     }
-    sync_folder(target);
-    reason.clear();
-    return true;
+    if (exists && folder_refused(reason)) return write_in_place(target, bytes);
+    return reason;
 }
 
 }  // namespace tc

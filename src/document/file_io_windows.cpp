@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <limits>
 #include <string>
 
 #include "document/file_io.h"
@@ -49,19 +50,31 @@ std::wstring temporary_prefix(const std::filesystem::path& target) {
     return L"." + target.filename().wstring() + L".tmp-";
 }
 
-// A regular file opened for reading, or an invalid handle. Devices and pipes are refused.
-HANDLE open_regular_file(const std::filesystem::path& path) {
-    const HANDLE file =
-        ::CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                      OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE) return file;
+// Why an opened handle cannot be used as a file's contents, if it cannot: devices, pipes and
+// consoles are not files on a disk.
+std::error_code not_a_file(HANDLE file) {
+    if (::GetFileType(file) != FILE_TYPE_DISK) return FileError::not_regular_file;
     BY_HANDLE_FILE_INFORMATION info{};
-    if (::GetFileType(file) != FILE_TYPE_DISK || !::GetFileInformationByHandle(file, &info) ||
-        (info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
-        ::CloseHandle(file);
-        return INVALID_HANDLE_VALUE;
+    if (!::GetFileInformationByHandle(file, &info)) return last_error();
+    if ((info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
+        return std::make_error_code(std::errc::is_a_directory);
     }
-    return file;
+    return {};
+}
+
+// A regular file opened for `access`, or an invalid handle with the reason. Folders can be
+// opened only with FILE_FLAG_BACKUP_SEMANTICS, so that one is refused with the open's own error.
+HANDLE open_regular_file(const std::filesystem::path& path, DWORD access, std::error_code& reason) {
+    const HANDLE file = ::CreateFileW(path.c_str(), access, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                                      nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) {
+        reason = last_error();
+        return file;
+    }
+    reason = not_a_file(file);
+    if (!reason) return file;
+    ::CloseHandle(file);
+    return INVALID_HANDLE_VALUE;
 }
 
 bool write_all(HANDLE file, std::span<const Byte> bytes) {
@@ -104,7 +117,7 @@ void remove_leftovers(const std::filesystem::path& target) {
     }
 }
 
-// A new hidden file beside `target` holding `bytes`, flushed to the disk; its name, or nothing
+// A new file beside `target` holding `bytes`, flushed to the disk; its name, or nothing
 // with the reason. Nothing of it is left when it cannot be written. New files take the folder's
 // access rules, as the replaced file did.
 std::optional<std::filesystem::path> write_temporary(const std::filesystem::path& target,
@@ -114,8 +127,9 @@ std::optional<std::filesystem::path> write_temporary(const std::filesystem::path
         temporary_prefix(target) + std::to_wstring(::GetCurrentProcessId()) + L"-";
     for (int attempt = 0; attempt < 100; ++attempt) {
         const std::filesystem::path temp = folder_of(target) / (stem + std::to_wstring(attempt));
+        // Not hidden: the replaced file takes the attributes of the new one.
         FileHandle file(::CreateFileW(temp.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
-                                      FILE_ATTRIBUTE_HIDDEN, nullptr));
+                                      FILE_ATTRIBUTE_NORMAL, nullptr));
         if (!file.valid()) {
             if (::GetLastError() == ERROR_FILE_EXISTS) continue;
             reason = last_error();
@@ -141,49 +155,100 @@ std::filesystem::path resolve_link(const std::filesystem::path& path) {
     return error ? path : target;
 }
 
+// Why `target` may not be written over, if it may not; `exists` tells whether there is a file.
+// A file with the read-only attribute is never replaced.
+std::error_code refusal_of(const std::filesystem::path& target, bool& exists) {
+    const DWORD attributes = ::GetFileAttributesW(target.c_str());
+    exists = attributes != INVALID_FILE_ATTRIBUTES;
+    if (!exists) {
+        const DWORD error = ::GetLastError();
+        return error == ERROR_FILE_NOT_FOUND ? std::error_code() : last_error();
+    }
+    if ((attributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
+        return std::make_error_code(std::errc::is_a_directory);
+    }
+    if ((attributes & FILE_ATTRIBUTE_READONLY) != 0) {
+        return std::make_error_code(std::errc::permission_denied);
+    }
+    // Opened without access rights, which touches no device, to tell what it is. Whether it may
+    // be written shows when it is replaced or written in place.
+    std::error_code reason;
+    FileHandle probe(open_regular_file(target, 0, reason));
+    return reason;
+}
+
+// The folder refuses new files, or the replacing of the target (a folder of shared files).
+bool folder_refused(const std::error_code& reason) {
+    return reason == std::error_code(ERROR_ACCESS_DENIED, std::system_category());
+}
+
+// Writes the existing regular file `target` where it is and flushes it to the disk.
+std::error_code write_in_place(const std::filesystem::path& target, std::span<const Byte> bytes) {
+    std::error_code reason;
+    FileHandle file(open_regular_file(target, GENERIC_WRITE, reason));
+    if (!file.valid()) return reason;
+    if (!write_all(file.get(), bytes) || !::SetEndOfFile(file.get()) ||
+        !::FlushFileBuffers(file.get()) || !file.close()) {
+        return last_error();
+    }
+    return {};
+}
+
 }  // namespace
 
 bool is_readable_file(const std::filesystem::path& path) {
-    return FileHandle(open_regular_file(path)).valid();
+    std::error_code ignored;
+    return FileHandle(open_regular_file(path, GENERIC_READ, ignored)).valid();
 }
 
 std::optional<std::vector<Byte>> read_whole_file(const std::filesystem::path& path) {
-    FileHandle file(open_regular_file(path));
+    return read_file_start(path, std::numeric_limits<std::size_t>::max());
+}
+
+std::optional<std::vector<Byte>> read_file_start(const std::filesystem::path& path,
+                                                 std::size_t limit) {
+    std::error_code ignored;
+    return read_file_start(path, limit, ignored);
+}
+
+std::optional<std::vector<Byte>> read_file_start(const std::filesystem::path& path,
+                                                 std::size_t limit, std::error_code& reason) {
+    FileHandle file(open_regular_file(path, GENERIC_READ, reason));
     if (!file.valid()) return std::nullopt;
     std::vector<Byte> contents;
     Byte chunk[65536];
-    for (;;) {
+    while (contents.size() < limit) {
+        const DWORD wanted = static_cast<DWORD>(std::min(sizeof chunk, limit - contents.size()));
         DWORD got = 0;
-        if (!::ReadFile(file.get(), chunk, sizeof chunk, &got, nullptr)) return std::nullopt;
-        if (got == 0) return contents;
+        if (!::ReadFile(file.get(), chunk, wanted, &got, nullptr)) {
+            reason = last_error();
+            return std::nullopt;
+        }
+        if (got == 0) break;
         contents.insert(contents.end(), chunk, chunk + got);
     }
+    return contents;
 }
 
-bool write_file_atomically(const std::filesystem::path& path, std::span<const Byte> bytes) {
-    std::error_code ignored;
-    return write_file_atomically(path, bytes, ignored);
-}
-
-bool write_file_atomically(const std::filesystem::path& path, std::span<const Byte> bytes,
-                           std::error_code& reason) {
-    if (!path.has_filename()) {
-        reason = std::make_error_code(std::errc::is_a_directory);
-        return false;
-    }
+std::error_code write_file_safely(const std::filesystem::path& path, std::span<const Byte> bytes) {
+    if (!path.has_filename()) return std::make_error_code(std::errc::is_a_directory);
     const std::filesystem::path target = resolve_link(path);
+    bool exists = false;
+    if (const std::error_code refused = refusal_of(target, exists)) return refused;
     remove_leftovers(target);
+    std::error_code reason;
     const std::optional<std::filesystem::path> temp = write_temporary(target, bytes, reason);
-    if (!temp) return false;
-    // The replacing rename goes through to the disk before the call returns.
-    if (!::MoveFileExW(temp->c_str(), target.c_str(),
-                       MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+    if (temp) {
+        // The replacing rename goes through to the disk before the call returns.
+        if (::MoveFileExW(temp->c_str(), target.c_str(),
+                          MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+            return {};
+        }
         reason = last_error();
         ::DeleteFileW(temp->c_str());
-        return false;
     }
-    reason.clear();
-    return true;
+    if (exists && folder_refused(reason)) return write_in_place(target, bytes);
+    return reason;
 }
 
 }  // namespace tc

@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <system_error>
 
+#include "platform/platform.h"
 #include "texts/message_box.h"
 
 namespace tc {
@@ -13,15 +14,13 @@ constexpr std::string_view kDesignExtension = "T73";
 std::string current_directory() {
     std::error_code error;
     const std::filesystem::path folder = std::filesystem::current_path(error);
-    return error ? std::string() : folder.string();
+    return error ? std::string() : platform::to_file_name(folder);
 }
 
-// The folder of a path: everything before its last path separator (the root keeps its
-// separator); a bare file name, or none, lies in the current directory.
+// The folder of a file name; a bare file name, or none, lies in the current directory.
 std::string folder_of(const std::string& path) {
-    const std::size_t separator = path.find_last_of("/\\");
-    if (separator == std::string::npos) return current_directory();
-    return path.substr(0, separator == 0 ? 1 : separator);
+    const std::filesystem::path folder = platform::to_path(path).parent_path();
+    return folder.empty() ? current_directory() : platform::to_file_name(folder);
 }
 
 // The file dialogs' filter entries come from the built-in texts, whatever the language.
@@ -30,32 +29,11 @@ std::pair<std::string, std::string> builtin_filter(int description_id, int patte
             std::string(texts::builtin_text(pattern_id))};
 }
 
-// `text` with its first "%s" replaced by `first` and its second by `second`; nothing else in it is
-// read as a placeholder, since a language file supplies the text.
-std::string fill_in(std::string_view text, std::string_view first, std::string_view second) {
-    std::string filled;
-    int used = 0;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (used < 2 && text.compare(i, 2, "%s") == 0) {
-            filled += used++ == 0 ? first : second;
-            ++i;
-        } else {
-            filled += text[i];
-        }
-    }
-    return filled;
-}
-
 // Saves to `path`; when that fails, the user is told which file and why.
 bool save_telling_failure(DesignDocument& doc, const std::string& path, FileContext& context) {
     std::error_code reason;
     if (save_design_file(doc, path, context, reason)) return true;
-    const std::string title = context.texts.load_program_text(texts::kTitleError);
-    const std::string text = context.texts.load_program_text(kTextCannotSave);
-    if (!title.empty() && !text.empty()) {
-        context.host.message_box(fill_in(text, path, reason.message()), title,
-                                 texts::kWarningStyle);
-    }
+    show_file_failure(context, kMessageCannotSave, path, reason);
     return false;
 }
 
@@ -93,7 +71,7 @@ bool open_dialog(DesignDocument& doc, FileContext& context) {
     ui::FileDialogRequest request;
     request.filters = {builtin_filter(kTextDesignFilter, kTextDesignPattern),
                        builtin_filter(kTextAllFilter, kTextAllPattern)};
-    request.initial_name = doc.file_name;
+    request.initial_name = platform::to_file_name(platform::to_path(doc.file_name).filename());
     request.initial_folder = folder_of(doc.file_name);
     request.default_extension = kDesignExtension;
     const std::optional<std::string> chosen = context.host.open_file_dialog(request);

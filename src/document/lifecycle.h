@@ -9,7 +9,6 @@ namespace tc {
 
 inline constexpr int kTextProgramTitle = 0;
 inline constexpr int kTextSavePrompt = 2651;
-inline constexpr int kTextCannotSave = 2803;  // "Cannot save %s: %s": the path, then the reason
 inline constexpr int kTextDesignFilter = 21;
 inline constexpr int kTextAllFilter = 22;
 inline constexpr int kTextDesignPattern = 26;

@@ -2,11 +2,18 @@
 
 #include <filesystem>
 #include <optional>
+#include <string>
 
 // The few operating system calls that the standard library does not cover. Everything else in the
 // program is written against the standard library; these have one implementation for POSIX
 // systems and one for Windows.
 namespace tc::platform {
+
+// The program keeps a file name as text: the file system's own bytes on POSIX systems, UTF-8 on
+// Windows (whose file names are wide characters). These convert between that text and a path
+// without loss; a name is converted for display only where it is shown.
+std::filesystem::path to_path(const std::string& file_name);
+std::string to_file_name(const std::filesystem::path& path);
 
 // Whether this process may create files in `directory`; false when it does not exist or is not a
 // directory. Read-only media and missing permissions both count as not writable.

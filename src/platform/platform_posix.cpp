@@ -22,6 +22,14 @@ std::optional<std::filesystem::path> absolute_from_environment(const char* name)
 
 }  // namespace
 
+std::filesystem::path to_path(const std::string& file_name) {
+    return std::filesystem::path(file_name);
+}
+
+std::string to_file_name(const std::filesystem::path& path) {
+    return path.string();
+}
+
 bool is_writable_directory(const std::filesystem::path& directory) {
     struct stat info {};
     if (::stat(directory.c_str(), &info) != 0 || !S_ISDIR(info.st_mode)) return false;

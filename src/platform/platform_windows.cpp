@@ -10,6 +10,24 @@
 
 namespace tc::platform {
 
+std::filesystem::path to_path(const std::string& file_name) {
+    const std::filesystem::path path(std::u8string(file_name.begin(), file_name.end()));
+    // A longer name reaches the file calls whole only behind the prefix that lifts their old
+    // length limit, which takes a whole path with backslashes.
+    const std::wstring& text = path.native();
+    if (text.size() < MAX_PATH || !path.is_absolute() || text.starts_with(L"\\\\?\\")) {
+        return path;
+    }
+    const std::wstring whole = path.lexically_normal().make_preferred().native();
+    if (whole.starts_with(L"\\\\")) return std::filesystem::path(L"\\\\?\\UNC\\" + whole.substr(2));
+    return std::filesystem::path(L"\\\\?\\" + whole);
+}
+
+std::string to_file_name(const std::filesystem::path& path) {
+    const std::u8string name = path.u8string();
+    return std::string(name.begin(), name.end());
+}
+
 bool is_writable_directory(const std::filesystem::path& directory) {
     const DWORD attributes = ::GetFileAttributesW(directory.c_str());
     if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0) {
@@ -28,10 +46,13 @@ bool is_writable_directory(const std::filesystem::path& directory) {
 }
 
 std::optional<std::filesystem::path> user_config_home() {
-    wchar_t buffer[MAX_PATH];
-    const DWORD length = ::GetEnvironmentVariableW(L"APPDATA", buffer, MAX_PATH);
-    if (length == 0 || length >= MAX_PATH) return std::nullopt;
-    return std::filesystem::path(std::wstring(buffer, length));
+    const DWORD size = ::GetEnvironmentVariableW(L"APPDATA", nullptr, 0);
+    if (size == 0) return std::nullopt;
+    std::wstring value(size, L'\0');
+    const DWORD length = ::GetEnvironmentVariableW(L"APPDATA", value.data(), size);
+    if (length == 0 || length >= size) return std::nullopt;
+    value.resize(length);
+    return std::filesystem::path(value);
 }
 
 std::optional<std::filesystem::path> make_temporary_directory(const char* prefix) {

@@ -8,6 +8,7 @@
 #include "reader/barcode_page.h"
 #include "settings/settings_page.h"
 #include "ui/host.h"
+#include "ui/shown_text.h"
 
 namespace tc::shell {
 namespace {
@@ -59,9 +60,7 @@ const std::array<EditorPage, 5>& editor_pages() {
 std::string editor_sheet_caption(const std::string& program_name, const std::string& new_file,
                                  const std::string& file_name) {
     const bool named = !file_name.empty() && file_name != kUnknownLastFile;
-    std::string caption = program_name + " - [ " + (named ? file_name : new_file) + " ]";
-    if (caption.size() > kMaxSheetCaptionLength) caption.resize(kMaxSheetCaptionLength);
-    return caption;
+    return program_name + " - [ " + (named ? ui::shown_file_name(file_name) : new_file) + " ]";
 }
 
 // The sheet starts from the saved records, so that nothing of an earlier sheet reaches the pages

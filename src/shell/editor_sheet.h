@@ -10,8 +10,6 @@
 
 namespace tc::shell {
 
-inline constexpr std::size_t kMaxSheetCaptionLength = 260;
-
 // What the pages of one opening of the editor sheet share: the session they edit and the form
 // number texts "1" to "20" that the Form page and its dialogs build list items with.
 struct EditorSheetContext {
@@ -35,8 +33,8 @@ struct EditorPage {
 const std::array<EditorPage, 5>& editor_pages();
 
 // The sheet's caption: the program's name (text 1), " - [ ", the current file name or, for a
-// design without one (empty or "Unknow"), the new-file text (text 2), and " ]", cut to 260
-// characters.
+// design without one (empty or "Unknow"), the new-file text (text 2), and " ]". The file name is
+// shown whole (ui/shown_text.h).
 std::string editor_sheet_caption(const std::string& program_name, const std::string& new_file,
                                  const std::string& file_name);
 

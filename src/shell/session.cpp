@@ -44,15 +44,17 @@ void Session::command_new() {
 
 void Session::command_open() {
     if (document_->modified && save_prompt(*document_, file_context_) == ui::kIdCancel) return;
+    // A cancelled or failed Open gives the design back whole, under its own name and with its
+    // modified flag: nothing of it is lost, and a later Save cannot write a reset design over a
+    // file.
+    const auto previous = std::make_unique<DesignDocument>(*document_);
     reset_design_document(*document_, *texts_);
     // Re-reading the preferences leaves the current file name alone: only start-up takes the last
     // file as the name.
     read_preferences();
     put_window_in_place();
     if (!open_dialog(*document_, file_context_)) {
-        // The design was reset above: under the previous name a later Save would write the empty
-        // design over that file, so it is a new design without a name.
-        document_->file_name.clear();
+        *document_ = *previous;
         return;
     }
     open_editor_sheet();

@@ -675,6 +675,7 @@ constexpr BuiltinText kBuiltinTexts[] = {
     {2801, "Format of this TC file is incorrect!"},
     {2802, "The TC file version is newer than current program!"},
     {2803, "Cannot save %s: %s"},
+    {2804, "Cannot open %s: %s"},
     {2851, "Password is too long!!!"},
     {2852, "Invalid character!!!"},
     {2853, "Too many characters !!!"},

@@ -24,7 +24,8 @@ inline constexpr int kIdCancel = 2;
 inline constexpr int kIdYes = 6;
 inline constexpr int kIdNo = 7;
 
-// One request for the open-file or save-file dialog. Texts are Windows-1252 bytes.
+// One request for the open-file or save-file dialog. The filters are Windows-1252 texts; the
+// names are file names as the program keeps them (platform/platform.h), as is the chosen path.
 struct FileDialogRequest {
     std::vector<std::pair<std::string, std::string>> filters;  // (description, pattern)
     std::string initial_name;
@@ -37,7 +38,7 @@ struct FileDialogRequest {
 class PropertySheet;
 
 class Host {
-public:
+  public:
     virtual ~Host() = default;
 
     // Where the captions of dialog layouts come from (program texts by identifier).
@@ -63,7 +64,7 @@ public:
     virtual std::optional<std::string> open_file_dialog(const FileDialogRequest& request) = 0;
     virtual std::optional<std::string> save_file_dialog(const FileDialogRequest& request) = 0;
 
-private:
+  private:
     TextSource caption_source_;
 };
 

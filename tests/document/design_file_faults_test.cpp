@@ -73,6 +73,9 @@ class SaveFaults : public ::testing::Test {
     // one "Error" message names the file and the reason, nothing is reported as used, and the
     // folder holds what it held before.
     void expect_refused(const std::string& path, int error) {
+        expect_refused(path, std::error_code(error, std::generic_category()));
+    }
+    void expect_refused(const std::string& path, std::error_code error) {
         SCOPED_TRACE(path);
         const fs::path folder = fs::path(path).parent_path();
         const bool folder_exists = fs::exists(folder);
@@ -126,14 +129,42 @@ class FileSizeLimit {
     void (*previous_handler_)(int) = nullptr;
 };
 
-TEST_F(SaveFaults, FailedSaveKeepsThePreviousFileTellsWhyAndLeavesNothing) {
-    // The target is a folder.
-    const std::string taken = folder_.file("taken.T73");
+TEST_F(SaveFaults, TargetThatIsNoWritableFileIsRefusedBeforeAnythingIsWritten) {
+    const fs::path taken = folder_.path() / "taken.T73";
     fs::create_directory(taken);
-    test::write_text(fs::path(taken) / "inside", "kept");
-    expect_refused(taken, EISDIR);
-    EXPECT_EQ(test::read_text(fs::path(taken) / "inside"), "kept");
+    test::write_text(taken / "inside", "kept");
+    const fs::path fifo = folder_.path() / "fifo.T73";
+    test::make_fifo(fifo);
+    const fs::path device = folder_.path() / "device.T73";
+    const bool device_made = test::make_device(device);
+    if (!device_made) std::cout << "[   NOTE   ] no device node can be made here\n";
+    // Made read-only by its owner: refused whoever runs the program, root too.
+    const std::string read_only = folder_.file("read-only.T73");
+    put_previous(read_only);
+    fs::permissions(read_only, fs::perms::owner_read | fs::perms::group_read);
 
+    const std::pair<fs::path, std::error_code> refused[] = {
+        {taken, std::make_error_code(std::errc::is_a_directory)},
+        {fifo, FileError::not_regular_file},
+        {device, FileError::not_regular_file},
+        {read_only, std::make_error_code(std::errc::permission_denied)},
+    };
+    for (const auto& [target, reason] : refused) {
+        if (target == device && !device_made) continue;
+        expect_refused(target.string(), reason);
+        // Also behind a symbolic link, which stays.
+        const fs::path link = folder_.path() / ("link-to-" + target.filename().string());
+        fs::create_symlink(target, link);
+        expect_refused(link.string(), reason);
+        EXPECT_TRUE(fs::is_symlink(link));
+    }
+    EXPECT_EQ(test::read_text(taken / "inside"), "kept");
+    EXPECT_TRUE(fs::is_fifo(fifo));
+    EXPECT_TRUE(!device_made || fs::is_character_file(device));
+    expect_previous(read_only);
+}
+
+TEST_F(SaveFaults, FailedSaveKeepsThePreviousFileTellsWhyAndLeavesNothing) {
     // The folder does not exist.
     expect_refused(folder_.file("missing/design.T73"), ENOENT);
     EXPECT_FALSE(fs::exists(folder_.path() / "missing"));
@@ -159,39 +190,44 @@ TEST_F(SaveFaults, FailedSaveKeepsThePreviousFileTellsWhyAndLeavesNothing) {
     }
 }
 
-TEST_F(SaveFaults, ReadOnlyFolderOrDiskKeepsThePreviousFile) {
+TEST_F(SaveFaults, FolderThatRefusesNewFilesGetsAWritableFileWrittenInPlaceOnly) {
+    // As root, the files belong to root and the ordinary user has the rights of others.
+    const bool root = ::geteuid() == 0;
     const fs::path locked = folder_.path() / "locked";
     fs::create_directory(locked);
-    const std::string path = (locked / "design.T73").string();
-    put_previous(path);
-    if (::geteuid() != 0) {
-        fs::permissions(locked, fs::perms::owner_read | fs::perms::owner_exec);
-        expect_refused(path, EACCES);
-        fs::permissions(locked, fs::perms::owner_all);
-    } else {
-        // Permission bits do not bind root: an unprivileged child process tries the save. The
-        // folder belongs to root and is not writable by others.
-        const pid_t child = ::fork();
-        if (child == 0) {
-            if (::setgid(65534) != 0 || ::setuid(65534) != 0) ::_exit(3);
-            host_.clear_record();
-            doc_->file_name = path;
-            const bool saved = save_or_save_as(*doc_, context_);
-            const bool told = host_.messages().size() == 1 &&
-                              host_.messages()[0].text == test::cannot_save_message(path, EACCES);
-            ::_exit(!saved && told ? 0 : 1);
-        }
-        int status = 0;
-        ASSERT_EQ(::waitpid(child, &status, 0), child);
-        ASSERT_TRUE(WIFEXITED(status));
-        if (WEXITSTATUS(status) == 3) {
-            std::cout << "[   NOTE   ] cannot become another user here: no read-only folder\n";
-        } else {
-            EXPECT_EQ(WEXITSTATUS(status), 0) << "the save was not refused with the reason";
-        }
-    }
-    expect_previous(path);
+    const std::string shared = (locked / "design.T73").string();
+    put_previous(shared);
+    fs::permissions(shared, static_cast<fs::perms>(root ? 0666 : 0600));
+    fs::permissions(locked, static_cast<fs::perms>(0555));
+    struct stat before {};
+    ASSERT_EQ(::stat(shared.c_str(), &before), 0);
+    // A file this user may not write, in a folder where anyone may make and rename files.
+    const fs::path open = folder_.path() / "open";
+    fs::create_directory(open);
+    fs::permissions(open, static_cast<fs::perms>(0777));
+    const std::string not_mine = (open / "design.T73").string();
+    put_previous(not_mine);
+    fs::permissions(not_mine, static_cast<fs::perms>(root ? 0644 : 0444));
+
+    test::run_as_ordinary_user([&] {
+        host_.clear_record();
+        doc_->file_name = shared;
+        EXPECT_TRUE(save_or_save_as(*doc_, context_));
+        EXPECT_TRUE(host_.messages().empty());
+        struct stat info {};
+        ASSERT_EQ(::stat(shared.c_str(), &info), 0);
+        EXPECT_EQ(info.st_ino, before.st_ino) << "not written in place";
+        EXPECT_EQ(first_prompt_in(test::read_bytes(shared)), "EDITED DESIGN");
+        EXPECT_EQ(test::read_bytes(shared).size(), kFileSize);
+
+        used_.clear();
+        expect_refused((locked / "new.T73").string(), EACCES);
+        expect_refused(not_mine, EACCES);
+    });
+    fs::permissions(locked, fs::perms::owner_all);
     EXPECT_EQ(entries_of(locked), std::vector<std::string>{"design.T73"});
+    expect_previous(not_mine);
+    EXPECT_EQ(entries_of(open), std::vector<std::string>{"design.T73"});
 
     test::SmallDisk disk(folder_.path() / "disk", "1m");
     if (disk.mounted()) {
@@ -428,7 +464,7 @@ TEST_F(OpenFaults, FileReplacedWhileOpeningGivesOneWholeDesignOrTheOther) {
         path,
         [&](const std::atomic<bool>& stop) {
             for (unsigned i = 0; !stop; ++i) {
-                write_file_atomically(path, i % 2 ? image_a_ : image_b_);
+                write_file_safely(path, i % 2 ? image_a_ : image_b_);
             }
         },
         false);
@@ -478,17 +514,36 @@ TEST_F(OpenFaults, HugeFileIsOpenedWithoutReadingWhatLiesBehindTheDesign) {
     EXPECT_EQ(test::document_bytes(*doc_), loaded_a_);
 }
 
-TEST_F(OpenFaults, PipeInPlaceOfADesignFileIsRefusedWithoutWaiting) {
+TEST_F(OpenFaults, FileThatCannotBeReadIsNamedWithTheReasonAndChangesNothing) {
     const fs::path pipe = folder_.path() / "pipe.T73";
     test::make_fifo(pipe);
-    const std::vector<Byte> before = test::document_bytes(*doc_);
-    bool opened = true;
-    EXPECT_TRUE(test::returns_without_waiting(
-        pipe, [&] { opened = open_design_file(*doc_, pipe.string(), context_); }));
-    EXPECT_FALSE(opened);
-    EXPECT_FALSE(open_design_file(*doc_, "/dev/null", context_));
-    EXPECT_TRUE(host_.messages().empty());
-    EXPECT_EQ(test::document_bytes(*doc_), before);
+    const fs::path device = folder_.path() / "device.T73";
+    const bool device_made = test::make_device(device);
+    const fs::path unreadable = folder_.path() / "unreadable.T73";
+    test::write_bytes(unreadable, image_a_);
+    fs::permissions(unreadable, fs::perms::none);
+
+    const auto expect_told = [&](const fs::path& path, std::error_code reason) {
+        SCOPED_TRACE(path.string());
+        const std::vector<Byte> before = test::document_bytes(*doc_);
+        host_.clear_record();
+        bool opened = true;
+        EXPECT_TRUE(test::returns_without_waiting(
+            pipe, [&] { opened = open_design_file(*doc_, path.string(), context_); }));
+        EXPECT_FALSE(opened);
+        ASSERT_EQ(host_.messages().size(), 1u);
+        EXPECT_EQ(host_.messages()[0].text, test::cannot_open_message(path.string(), reason));
+        EXPECT_EQ(host_.messages()[0].title, "Error");
+        EXPECT_EQ(test::document_bytes(*doc_), before);
+        EXPECT_TRUE(used_.empty());
+    };
+    expect_told(folder_.path() / "vanished.T73",
+                std::make_error_code(std::errc::no_such_file_or_directory));
+    expect_told(folder_.path(), std::make_error_code(std::errc::is_a_directory));
+    expect_told(pipe, FileError::not_regular_file);
+    if (device_made) expect_told(device, FileError::not_regular_file);
+    test::run_as_ordinary_user(
+        [&] { expect_told(unreadable, std::make_error_code(std::errc::permission_denied)); });
 }
 
 }  // namespace

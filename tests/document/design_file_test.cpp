@@ -348,16 +348,6 @@ TEST_F(OpenDesignFile, RejectsABadHeaderOrAShortFileAndLeavesTheDocument) {
     expect_rejected_with("The TC file version is newer than current program!");
 }
 
-TEST_F(OpenDesignFile, FileThatCannotBeOpenedFailsWithoutAMessage) {
-    before_ = test::document_bytes(doc_);
-    EXPECT_FALSE(open_design_file(doc_, folder_.file("missing.T73"), context_));
-    std::filesystem::create_directory(folder_.path() / "folder.T73");
-    EXPECT_FALSE(open_design_file(doc_, folder_.file("folder.T73"), context_));
-    EXPECT_TRUE(host_.messages().empty());
-    EXPECT_TRUE(recorder_.paths.empty());
-    EXPECT_EQ(test::document_bytes(doc_), before_);
-}
-
 TEST_F(OpenDesignFile, AcceptsEqualOrOlderHeadersAndIgnoresExtraBytes) {
     DesignDocument expected;
     test::fill_document(expected, 21);

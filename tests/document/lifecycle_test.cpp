@@ -4,8 +4,10 @@
 
 #include <filesystem>
 #include <memory>
+#include <tuple>
 
 #include "document/document_test_support.h"
+#include "document/fault_test_support.h"
 #include "document/test_files.h"
 #include "ui/headless_host.h"
 
@@ -122,18 +124,19 @@ TEST_F(Lifecycle, OpenDialogStartsAtTheCurrentFileAndTakesItsNameOnlyWhenOpened)
     EXPECT_EQ(request.default_extension, "T73");
     EXPECT_FALSE(request.confirm_overwrite);
 
-    // With one: that name and everything before its last separator, either kind.
-    for (const auto& [name, folder] :
-         {std::pair<std::string, std::string>{"/data/designs/a.T73", "/data/designs"},
-          {"C:\\designs\\b.T73", "C:\\designs"},
-          {"/top.T73", "/"},
-          {"mixed/dir\\c.T73", "mixed/dir"}}) {
-        doc_->file_name = name;
+    // With one: its name in its folder. A backslash is part of a name here, not a separator.
+    const std::string current = std::filesystem::current_path().string();
+    for (const auto& [path, name, folder] : {std::tuple<std::string, std::string, std::string>{
+                                                 "/data/designs/a.T73", "a.T73", "/data/designs"},
+                                             {"/top.T73", "top.T73", "/"},
+                                             {"bare.T73", "bare.T73", current},
+                                             {"/d/back\\slash.T73", "back\\slash.T73", "/d"}}) {
+        doc_->file_name = path;
         host_.clear_record();
         EXPECT_FALSE(open_dialog(*doc_, context_));
         EXPECT_EQ(host_.file_dialogs()[0].request.initial_name, name);
         EXPECT_EQ(host_.file_dialogs()[0].request.initial_folder, folder);
-        EXPECT_EQ(doc_->file_name, name);
+        EXPECT_EQ(doc_->file_name, path);
     }
 
     // A missing file, then a rejected one: the previous name stays.
@@ -144,8 +147,10 @@ TEST_F(Lifecycle, OpenDialogStartsAtTheCurrentFileAndTakesItsNameOnlyWhenOpened)
     host_.answer_next_file_dialog(folder_.file("newer.T73"));
     EXPECT_FALSE(open_dialog(*doc_, context_));
     EXPECT_EQ(doc_->file_name, "/data/designs/a.T73");
-    ASSERT_EQ(host_.messages().size(), 1u);
-    EXPECT_EQ(host_.messages()[0].text, "The TC file version is newer than current program!");
+    ASSERT_EQ(host_.messages().size(), 2u);
+    EXPECT_EQ(host_.messages()[0].text,
+              test::cannot_open_message(folder_.file("missing.T73"), ENOENT));
+    EXPECT_EQ(host_.messages()[1].text, "The TC file version is newer than current program!");
     EXPECT_TRUE(used_.empty());
 
     host_.answer_next_file_dialog(folder_.file("good.T73"));

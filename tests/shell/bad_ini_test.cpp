@@ -52,12 +52,13 @@ class BadIniFile : public ::testing::Test {
              prefs(a, true, true, "\nLang", {})},
             {"a 5,000-character path",
              long_path + "\r0\r0\r" + std::string(5000, 'L') + "\r" + long_path + "\r" + a + "\r",
-             prefs(long_path.substr(0, 260), false, false, std::string(260, 'L'), {a})},
+             prefs(long_path, false, false, std::string(260, 'L'), {a})},
             {"NUL bytes", a + "\r1\r\0\r0\rLang\r"s + b + "\r", prefs(a, true, false, "0")},
             {"only NUL bytes", std::string(300, '\0'), prefs("Unknow", false, false, "0")},
             {"only carriage returns", std::string(5000, '\r'), prefs("Unknow", false, false, "0")},
             {"binary", "\xff\xfe\x01\r\x80\r0\r\x7f\r"s + c + "\r",
-             prefs("\xff\xfe\x01", true, false, "\x7f", {c})},
+             // File names in Windows-1252 are read as the characters of their bytes.
+             prefs("\u00FF\u00FE\x01", true, false, "\x7f", {c})},
         };
         // 10,000 lines: only four recent files are looked at, and missing ones drop out.
         std::string many =

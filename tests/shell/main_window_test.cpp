@@ -72,10 +72,9 @@ TEST(MainWindow, PopupMenuItemsRecentFilesAndLanguage) {
     const ui::Menu with_recent = build_popup_menu(texts, {"C:\\a.T73", long_path});
     ASSERT_EQ(with_recent.size(), 15u);
     EXPECT_EQ(with_recent[10].command, 50);
-    EXPECT_EQ(with_recent[10].text, "&1: C:\\a.T73");
+    EXPECT_EQ(with_recent[10].text, recent_file_menu_text(0, "C:\\a.T73"));
     EXPECT_EQ(with_recent[11].command, 51);
-    EXPECT_EQ(with_recent[11].text,
-              "&2: " + long_path.substr(0, 15) + "..." + long_path.substr(long_path.size() - 22));
+    EXPECT_EQ(with_recent[11].text, recent_file_menu_text(1, long_path));
     EXPECT_TRUE(with_recent[12].separator);
     EXPECT_EQ(with_recent[13].command, 37);
     EXPECT_EQ(with_recent[14].command, 38);
@@ -88,7 +87,8 @@ TEST(MainWindow, PopupMenuItemsRecentFilesAndLanguage) {
     EXPECT_EQ(texts_of(german),
               (std::vector<std::string>{"&Neu\tStrg+N", "\xD6&ffnen...", "&Speichern", "", "-",
                                         "&Bearbeiten", "&Preview\tCtrl+P", "Application &map...",
-                                        "&Einstellungen...", "-", "&1: C:\\a.T73", "-", "&Info...",
+                                        "&Einstellungen...", "-",
+                                        recent_file_menu_text(0, "C:\\a.T73"), "-", "&Info...",
                                         "&Beenden"}));
 }
 

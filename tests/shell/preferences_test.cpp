@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "document/test_files.h"
+#include "ui/shown_text.h"
 
 namespace tc::shell {
 namespace {
@@ -65,17 +66,16 @@ TEST(Preferences, RecentFilesAreKeptWhenTheyExistAtMostFour) {
     EXPECT_EQ(asked, (std::vector<std::string>{"a.T73", "gone.T73", "b.T73", "c.T73"}));
 }
 
-TEST(Preferences, OverlongContentIsCutAndLongFilesAreReadSafely) {
+TEST(Preferences, LongPathsStayWholeOverlongLanguagesAreCutAndLongFilesAreReadSafely) {
     const std::string long_path(5000, 'p');
     const std::string long_language(300, 'l');
     Preferences prefs = parse_ini(long_path + "\r1\r1\r" + long_language + "\r" + long_path + "\r",
                                   kEverythingExists);
-    EXPECT_EQ(prefs.last_file, std::string(260, 'p'));
+    EXPECT_EQ(prefs.last_file, long_path);
     EXPECT_EQ(prefs.language, std::string(260, 'l'));
     EXPECT_TRUE(prefs.auto_preload);
     EXPECT_TRUE(prefs.always_on_top);
-    ASSERT_EQ(prefs.recent_files.size(), 1u);
-    EXPECT_EQ(prefs.recent_files[0], std::string(260, 'p'));
+    EXPECT_EQ(prefs.recent_files, std::vector<std::string>{long_path});
 
     std::string many_lines;
     for (int i = 0; i < 10000; ++i) many_lines += "line" + std::to_string(i) + "\r";
@@ -101,6 +101,45 @@ TEST(Preferences, IniTextHasFourLinesAndTheRecentFiles) {
     prefs.always_on_top = true;
     prefs.auto_preload = false;
     EXPECT_EQ(format_ini(prefs).substr(9, 4), "0\r1\r");
+}
+
+TEST(Preferences, IniHoldsNamesInWindows1252WhereItCanAndAnyOtherNameAsItsOwnBytes) {
+    // File names are UTF-8 here, as the file system keeps them.
+    const std::string bom = "\xEF\xBB\xBF";
+    const struct {
+        std::string name;
+        std::string line;
+    } cases[] = {
+        {"/d/plain.T73", "/d/plain.T73"},
+        {"/d/Gr\u00FC\u00DFe/\u20ACuro \u0152.T73",
+         "/d/Gr\xFC\xDF"
+         "e/\x80uro \x8C.T73"},
+        {"/d/\u041F\u0440\u0438\u0432\u0435\u0442.T73",
+         bom + "/d/\u041F\u0440\u0438\u0432\u0435\u0442.T73"},
+        {"/d/\u03A3\u03C7\u03AD\u03B4\u03B9\u03BF.T73",
+         bom + "/d/\u03A3\u03C7\u03AD\u03B4\u03B9\u03BF.T73"},
+        {"/d/M\u00FCller \u041C\u044E\u043B\u043B\u0435\u0440.T73",
+         bom + "/d/M\u00FCller \u041C\u044E\u043B\u043B\u0435\u0440.T73"},
+        // Bytes that are not UTF-8 (a name from an older system) are kept as they are.
+        {"/d/M\xFCller.T73", bom + "/d/M\xFCller.T73"},
+        {"/d/" + std::string(300, 'n') + ".T73", "/d/" + std::string(300, 'n') + ".T73"},
+    };
+    for (const auto& [name, line] : cases) {
+        SCOPED_TRACE(name);
+        Preferences prefs;
+        update_recent_files(prefs, name);
+        const std::string text = format_ini(prefs);
+        EXPECT_EQ(text, line + "\r0\r0\r0\r" + line + "\r");
+        const Preferences read = parse_ini(text, kEverythingExists);
+        EXPECT_EQ(read.last_file, name);
+        EXPECT_EQ(read.recent_files, std::vector<std::string>{name});
+    }
+
+    // A carriage return would end the line: such a name stays out of the list and the INI file.
+    Preferences prefs;
+    update_recent_files(prefs, "/d/a.T73");
+    update_recent_files(prefs, "/d/two\rlines.T73");
+    EXPECT_EQ(format_ini(prefs), "/d/a.T73\r0\r0\r0\r/d/a.T73\r");
 }
 
 TEST(Preferences, IniFileIsWrittenWholeAndReadBack) {
@@ -167,15 +206,28 @@ TEST(Preferences, UpdateMovesThePathToTheFrontOfAtMostFour) {
 }
 
 TEST(Preferences, MenuTextShowsShortPathsWholeAndLongOnesShortened) {
+    using ui::shown_file_name;
     const std::string forty = "C:\\Designs\\Warehouse\\Inventory\\count.T73";
     ASSERT_EQ(forty.size(), 40u);
-    EXPECT_EQ(recent_file_menu_text(0, forty), "&1: " + forty);
+    EXPECT_EQ(recent_file_menu_text(0, forty), "&1: " + shown_file_name(forty));
 
     const std::string forty_one = "C:\\Designs\\Warehouse\\Inventory\\counts.T73";
     ASSERT_EQ(forty_one.size(), 41u);
-    EXPECT_EQ(recent_file_menu_text(3, forty_one),
-              "&4: C:\\Designs\\Ware...e\\Inventory\\counts.T73");
-    EXPECT_EQ(recent_file_menu_text(1, "a.T73"), "&2: a.T73");
+    EXPECT_EQ(recent_file_menu_text(3, forty_one), "&4: " + shown_file_name("C:\\Designs\\Ware") +
+                                                       "..." +
+                                                       shown_file_name("e\\Inventory\\counts.T73"));
+    EXPECT_EQ(recent_file_menu_text(1, "a.T73"), "&2: " + shown_file_name("a.T73"));
+
+    // Characters are counted, not bytes, and cut whole; "&" shows as itself.
+    const std::string cyrillic_forty = "/\u0414/" + std::string(32, 'x') + "&.T73";
+    EXPECT_EQ(recent_file_menu_text(0, cyrillic_forty),
+              "&1: " + shown_file_name("/\u0414/" + std::string(32, 'x') + "&&.T73"));
+    const std::string greek = "/\u03A3\u03C7\u03AD\u03B4\u03B9\u03BF/" + std::string(30, 'y') +
+                              "/\u0394\u0394\u0394\u0394\u0394.T73";
+    EXPECT_EQ(
+        recent_file_menu_text(0, greek),
+        "&1: " + shown_file_name("/\u03A3\u03C7\u03AD\u03B4\u03B9\u03BF/" + std::string(7, 'y')) +
+            "..." + shown_file_name(std::string(12, 'y') + "/\u0394\u0394\u0394\u0394\u0394.T73"));
 }
 
 }  // namespace

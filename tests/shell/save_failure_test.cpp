@@ -86,20 +86,21 @@ TEST_F(SaveFailure, TranslatedMessageTakesThePathAndReasonOnlyWhereItAsks) {
     DesignDocument& doc = session_.document();
     doc.file_name = taken_;
     const std::string reason = std::generic_category().message(EISDIR);
+    const std::string shown = ui::shown_file_name(taken_);
     texts::ProgramTexts& texts = session_.texts();
     texts.set_language_active(true);
     const std::vector<std::pair<std::string, std::string>> cases = {
         {"Speichern von %s fehlgeschlagen (%s)",
-         "Speichern von " + taken_ + " fehlgeschlagen (" + reason + ")"},
+         "Speichern von " + shown + " fehlgeschlagen (" + reason + ")"},
         // Anything else that looks like a placeholder stays as it is.
-        {"%d %n %s %x %s %s %%s", "%d %n " + taken_ + " %x " + reason + " %s %%s"},
+        {"%d %n %s %x %s %s %%s", "%d %n " + shown + " %x " + reason + " %s %%s"},
         {"No placeholder", "No placeholder"},
-        {"Only %s", "Only " + taken_}};
-    for (const auto& [translated, shown] : cases) {
+        {"Only %s", "Only " + shown}};
+    for (const auto& [translated, message] : cases) {
         texts.read_language_entries("Lang\r\n2803=" + translated + "\r\n");
         host_.clear_record();
         session_.command_save();
-        EXPECT_EQ(only_message().text, shown);
+        EXPECT_EQ(only_message().text, message);
         EXPECT_TRUE(doc.modified);
     }
 }

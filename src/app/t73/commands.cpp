@@ -35,8 +35,7 @@ std::optional<std::vector<Byte>> open_as_program(ToolSession& tool, const std::s
     }
     // The program opens a file by its name: it gets a copy in the session's folder.
     const std::string copy = tool.scratch_file("opened.T73").string();
-    std::error_code ec;
-    if (!write_file_atomically(copy, *bytes, ec)) {
+    if (const std::error_code ec = write_file_safely(copy, *bytes)) {
         io.err << "t73: " << copy << ": cannot be written: " << ec.message() << "\n";
         return std::nullopt;
     }

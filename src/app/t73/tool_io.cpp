@@ -111,8 +111,8 @@ bool write_output(const std::string& path, std::span<const Byte> bytes, const To
                      static_cast<std::streamsize>(bytes.size()));
         return static_cast<bool>(io.out);  // the run reports a failed standard output
     }
-    std::error_code reason;
-    if (write_file_atomically(path, bytes, reason)) return true;
+    const std::error_code reason = write_file_safely(path, bytes);
+    if (!reason) return true;
     io.err << "t73: " << path << ": cannot be written: " << reason.message() << "\n";
     return false;
 }

@@ -8,6 +8,7 @@
 #include "platform/platform.h"
 #include "shell/preferences.h"
 #include "shell/program_places.h"
+#include "ui/shown_text.h"
 
 namespace tc::t73 {
 namespace {
@@ -96,7 +97,16 @@ std::unique_ptr<ToolSession> ToolSession::start(const LanguageOptions& options,
 
 std::string ToolSession::last_message() const {
     const auto& messages = host_.messages();
-    return messages.empty() ? std::string() : utf8_from_windows_1252(messages.back().text);
+    if (messages.empty()) return {};
+    // A file name in a message keeps the file system's bytes, as the terminal takes it; the
+    // program's texts are Windows-1252.
+    std::string text;
+    bool file_name = false;
+    for (const std::string_view part : ui::shown_text_parts(messages.back().text)) {
+        text += file_name ? std::string(part) : utf8_from_windows_1252(part);
+        file_name = !file_name;
+    }
+    return text;
 }
 
 }  // namespace tc::t73

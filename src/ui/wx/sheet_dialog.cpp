@@ -10,8 +10,8 @@
 namespace tc::ui::wx {
 
 SheetDialog::SheetDialog(wxWindow* parent, PropertySheet& sheet)
-    : wxDialog(parent, wxID_ANY, to_display(sheet.caption()), wxDefaultPosition, wxDefaultSize,
-               wxDEFAULT_DIALOG_STYLE, kWindowName),
+    : wxDialog(parent, wxID_ANY, shown_text_to_display(sheet.caption()), wxDefaultPosition,
+               wxDefaultSize, wxDEFAULT_DIALOG_STYLE, kWindowName),
       sheet_(sheet) {
     SetFont(dialog_font());
     tabs_ = new wxNotebook(this, wxID_ANY, wxDefaultPosition, wxDefaultSize, 0, kTabsName);

@@ -2,6 +2,8 @@
 
 #include <wx/strconv.h>
 
+#include "ui/shown_text.h"
+
 namespace tc::ui::wx {
 namespace {
 
@@ -45,6 +47,38 @@ std::string from_display(const wxString& text) {
     std::string bytes;
     for (const wxUniChar ch : text) bytes.push_back(char_from_display(ch));
     return bytes;
+}
+
+// Windows keeps wide-character names, which the program holds as UTF-8; elsewhere the names are
+// bytes, converted as the toolkit converts the names it gets from the system (on GTK: UTF-8 unless
+// told otherwise, with bytes that are not valid UTF-8 kept as private characters).
+const wxMBConv& file_name_conversion() {
+#ifdef __WINDOWS__
+    return wxConvUTF8;
+#else
+    return *wxConvFileName;
+#endif
+}
+
+wxString file_name_to_display(std::string_view file_name) {
+    if (file_name.empty()) return {};
+    return wxString(file_name.data(), file_name_conversion(), file_name.size());
+}
+
+std::string file_name_from_display(const wxString& file_name) {
+    if (file_name.empty()) return {};
+    const wxCharBuffer bytes = file_name.mb_str(file_name_conversion());
+    return std::string(bytes.data(), bytes.length());
+}
+
+wxString shown_text_to_display(std::string_view text) {
+    wxString shown;
+    bool file_name = false;
+    for (const std::string_view part : shown_text_parts(text)) {
+        shown += file_name ? file_name_to_display(part) : to_display(part);
+        file_name = !file_name;
+    }
+    return shown;
 }
 
 }  // namespace tc::ui::wx

@@ -6,6 +6,7 @@
 
 #include <filesystem>
 
+#include "platform/platform.h"
 #include "ui/property_sheet.h"
 #include "ui/wx/file_dialog_request.h"
 #include "ui/wx/modal_dialog.h"
@@ -107,7 +108,7 @@ int WxHost::popup_menu(const Menu& menu, Point screen_position) {
         if (item.separator) {
             popup.AppendSeparator();
         } else {
-            popup.Append(item.command, to_display(item.text));
+            popup.Append(item.command, shown_text_to_display(item.text));
         }
     }
     const wxPoint at = window->ScreenToClient(wxPoint(screen_position.x, screen_position.y));
@@ -116,32 +117,39 @@ int WxHost::popup_menu(const Menu& menu, Point screen_position) {
 }
 
 int WxHost::message_box(const std::string& text, const std::string& title, unsigned style) {
-    wxMessageDialog box(owner(), to_display(text), to_display(title), message_style(style));
+    wxMessageDialog box(owner(), shown_text_to_display(text), shown_text_to_display(title),
+                        message_style(style));
     const OpenDialog open(open_dialogs_, &box);
     return message_result(box.ShowModal());
 }
 
 std::optional<std::string> WxHost::open_file_dialog(const FileDialogRequest& request) {
-    wxFileDialog dialog(owner(), wxFileSelectorPromptStr, to_display(request.initial_folder),
-                        to_display(request.initial_name), file_wildcard(request),
+    wxFileDialog dialog(owner(), wxFileSelectorPromptStr,
+                        file_name_to_display(request.initial_folder),
+                        file_name_to_display(request.initial_name), file_wildcard(request),
                         wxFD_OPEN | wxFD_FILE_MUST_EXIST);
     const OpenDialog open(open_dialogs_, &dialog);
     if (dialog.ShowModal() != wxID_OK) return std::nullopt;
-    return from_display(dialog.GetPath());
+    return file_name_from_display(dialog.GetPath());
 }
 
 std::optional<std::string> WxHost::save_file_dialog(const FileDialogRequest& request) {
     // The dialog adds the default extension after it returns, so it checks for an existing file
     // itself only when no extension can be added.
-    wxFileDialog dialog(owner(), wxFileSelectorPromptStr, to_display(request.initial_folder),
-                        to_display(request.initial_name), file_wildcard(request), wxFD_SAVE);
+    wxFileDialog dialog(
+        owner(), wxFileSelectorPromptStr, file_name_to_display(request.initial_folder),
+        file_name_to_display(request.initial_name), file_wildcard(request), wxFD_SAVE);
     const OpenDialog open(open_dialogs_, &dialog);
     while (dialog.ShowModal() == wxID_OK) {
-        const std::string path =
-            with_default_extension(from_display(dialog.GetPath()), request.default_extension);
-        if (!request.confirm_overwrite || !std::filesystem::exists(path)) return path;
-        const wxString question =
-            wxString::Format("%s already exists.\nDo you want to replace it?", to_display(path));
+        const std::string path = with_default_extension(file_name_from_display(dialog.GetPath()),
+                                                        request.default_extension);
+        std::error_code error;
+        if (!request.confirm_overwrite ||
+            !std::filesystem::exists(platform::to_path(path), error)) {
+            return path;
+        }
+        const wxString question = wxString::Format("%s already exists.\nDo you want to replace it?",
+                                                   file_name_to_display(path));
         if (wxMessageBox(question, dialog.GetTitle(), wxYES_NO | wxICON_EXCLAMATION, &dialog) ==
             wxYES) {
             return path;
