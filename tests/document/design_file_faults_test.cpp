@@ -263,13 +263,18 @@ TEST_F(SaveFaults, KilledSaveLeavesAWholeDesignFileAndNoTemporaryFile) {
     const std::vector<Byte> bytes_b = test::read_bytes(path);
     ASSERT_TRUE(save_design_file(*design_a, path, quiet));
     const std::vector<Byte> bytes_a = test::read_bytes(path);
-    // Saving again writes the same bytes, so every whole file is one of the two.
+    // Saving again writes the same bytes, so every whole file is one of the two. How long it takes
+    // sets the pauses before the kills: a slow (sanitizer) build must still be caught writing.
+    const auto started = std::chrono::steady_clock::now();
     ASSERT_TRUE(save_design_file(*design_a, path, quiet));
+    const auto save_us = std::chrono::duration_cast<std::chrono::microseconds>(
+                             std::chrono::steady_clock::now() - started)
+                             .count();
     ASSERT_EQ(test::read_bytes(path), bytes_a);
     ASSERT_EQ(bytes_a.size(), kFileSize);
 
     std::mt19937 random(7);
-    std::uniform_int_distribution<int> pause_us(0, 4000);
+    std::uniform_int_distribution<int> pause_us(0, std::max<int>(4000, 3 * save_us));
     int kills = 0;
     int kills_while_writing = 0;
     int leftovers = 0;
