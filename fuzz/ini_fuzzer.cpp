@@ -11,11 +11,12 @@ namespace {
 using tc::fuzz::require;
 using tc::shell::Preferences;
 
-constexpr std::size_t kMaxText = 260;
+constexpr std::size_t kMaxLanguage = 260;
 
-// A preference line as the INI file can hold it: not empty, no line end, no zero byte.
-bool is_line(const std::string& text) {
-    return !text.empty() && text.size() <= kMaxText &&
+// A preference line as the INI file can hold it: not empty, no line end, no zero byte. File names
+// are kept whole, however long.
+bool is_line(const std::string& text, std::size_t limit = std::string::npos) {
+    return !text.empty() && text.size() <= limit &&
            text.find_first_of(std::string_view("\r\0", 2)) == std::string::npos;
 }
 
@@ -33,8 +34,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const auto exists = [](const std::string& path) { return path.size() % 3 != 0; };
 
     Preferences prefs = tc::shell::parse_ini(contents, exists);
-    require(is_line(prefs.last_file), "the last file is one line of at most 260 characters");
-    require(is_line(prefs.language), "the language is one line of at most 260 characters");
+    require(is_line(prefs.last_file), "the last file is one line");
+    require(is_line(prefs.language, kMaxLanguage),
+            "the language is one line of at most 260 characters");
     require(prefs.recent_files.size() <= tc::shell::kMaxRecentFiles, "at most 4 recent files");
     for (std::size_t i = 0; i < prefs.recent_files.size(); ++i) {
         const std::string& path = prefs.recent_files[i];

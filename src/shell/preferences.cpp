@@ -99,7 +99,11 @@ Preferences parse_ini(std::string_view contents,
     const std::vector<std::string_view> pieces = ini_pieces(contents, 4 + kMaxRecentFiles);
 
     Preferences prefs;
-    if (pieces.size() > 0) prefs.last_file = file_name_of(pieces[0]);
+    if (pieces.size() > 0) {
+        // A bare mark names no file: the last file stays unknown.
+        std::string name = file_name_of(pieces[0]);
+        if (!name.empty()) prefs.last_file = std::move(name);
+    }
     if (pieces.size() > 1) prefs.auto_preload = flag_from(pieces[1]);
     if (pieces.size() > 2) prefs.always_on_top = flag_from(pieces[2]);
     if (pieces.size() > 3) prefs.language = pieces[3].substr(0, kMaxLanguageLength);
