@@ -12,10 +12,6 @@ constexpr std::array<char32_t, 32> kHighControls{
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
 };
 
-char32_t character_of(unsigned char byte) {
-    return byte >= 0x80 && byte < 0xA0 ? kHighControls[byte - 0x80] : byte;
-}
-
 std::optional<unsigned char> byte_of(char32_t character) {
     if (character < 0x80 || (character >= 0xA0 && character < 0x100)) {
         return static_cast<unsigned char>(character);
@@ -59,9 +55,14 @@ std::optional<char32_t> next_utf8(std::string_view text, std::size_t& at) {
 
 }  // namespace
 
+char32_t windows_1252_character(unsigned char byte) {
+    return byte >= 0x80 && byte < 0xA0 ? kHighControls[byte - 0x80] : byte;
+}
+
 std::string utf8_from_windows_1252(std::string_view text) {
     std::string utf8;
-    for (const char byte : text) append_utf8(utf8, character_of(static_cast<unsigned char>(byte)));
+    for (const char byte : text)
+        append_utf8(utf8, windows_1252_character(static_cast<unsigned char>(byte)));
     return utf8;
 }
 

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "app/t73/windows_1252.h"
+#include "texts/windows_1252.h"
 
 namespace tc::t73 {
 namespace {
@@ -92,7 +93,7 @@ std::vector<Byte> hex_to_bytes(const Json& value, const std::string& path) {
 }  // namespace
 
 std::string bytes_to_json_text(std::span<const Byte> bytes) {
-    return utf8_from_windows_1252(
+    return texts::utf8_from_windows_1252(
         std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
 }
 

@@ -4,10 +4,10 @@
 #include <cctype>
 #include <system_error>
 
-#include "app/t73/windows_1252.h"
 #include "platform/platform.h"
 #include "shell/preferences.h"
 #include "shell/program_places.h"
+#include "texts/windows_1252.h"
 #include "ui/shown_text.h"
 
 namespace tc::t73 {
@@ -103,7 +103,7 @@ std::string ToolSession::last_message() const {
     std::string text;
     bool file_name = false;
     for (const std::string_view part : ui::shown_text_parts(messages.back().text)) {
-        text += file_name ? std::string(part) : utf8_from_windows_1252(part);
+        text += file_name ? std::string(part) : texts::utf8_from_windows_1252(part);
         file_name = !file_name;
     }
     return text;

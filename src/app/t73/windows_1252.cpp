@@ -1,48 +1,17 @@
 #include "app/t73/windows_1252.h"
 
-#include <algorithm>
-#include <array>
+#include "texts/windows_1252.h"
 
 namespace tc::t73 {
-namespace {
-
-// The characters of bytes 0x80-0x9F; an undefined byte stands for itself.
-constexpr std::array<char32_t, 32> kHighCharacters{
-    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
-};
-
-void append_utf8(std::string& out, char32_t c) {
-    if (c < 0x80) {
-        out += static_cast<char>(c);
-    } else if (c < 0x800) {
-        out += static_cast<char>(0xC0 | (c >> 6));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    } else {
-        out += static_cast<char>(0xE0 | (c >> 12));
-        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    }
-}
-
-}  // namespace
-
-std::string utf8_from_windows_1252(std::string_view bytes) {
-    std::string out;
-    out.reserve(bytes.size());
-    for (const char byte : bytes) {
-        const auto b = static_cast<unsigned char>(byte);
-        append_utf8(out, b >= 0x80 && b < 0xA0 ? kHighCharacters[b - 0x80] : b);
-    }
-    return out;
-}
 
 std::optional<unsigned char> windows_1252_byte(char32_t code_point) {
     if (code_point <= 0xFF) return static_cast<unsigned char>(code_point);
-    const auto found = std::find(kHighCharacters.begin(), kHighCharacters.end(), code_point);
-    if (found == kHighCharacters.end()) return std::nullopt;
-    return static_cast<unsigned char>(0x80 + (found - kHighCharacters.begin()));
+    for (unsigned byte = 0x80; byte < 0xA0; ++byte) {
+        if (texts::windows_1252_character(static_cast<unsigned char>(byte)) == code_point) {
+            return static_cast<unsigned char>(byte);
+        }
+    }
+    return std::nullopt;
 }
 
 }  // namespace tc::t73
