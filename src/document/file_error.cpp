@@ -12,7 +12,7 @@ class FileErrorCategory : public std::error_category {
     std::string message(int value) const override {
         switch (static_cast<FileError>(value)) {
             case FileError::not_regular_file:
-                return "Not a regular file";
+                return "Not a regular file (a device, pipe or socket)";
         }
         return "Unknown file error";
     }

@@ -165,6 +165,8 @@ TEST(T73Commands, InputsAndOutputsThatFailGiveTheSystemsReasonAndExitCode3) {
     ASSERT_EQ(run_tool({"new", design}).exit_code, 0);
     std::filesystem::create_directory(dir.file("folder"));
     ASSERT_EQ(::mkfifo(dir.file("fifo").c_str(), 0600), 0);
+    std::filesystem::create_symlink(dir.file("fifo"), dir.file("link"));
+    test::write_text(dir.file("design.json"), run_tool({"dump", design}).out);
     struct Failure {
         std::vector<std::string> args;
         std::string err;
@@ -176,12 +178,21 @@ TEST(T73Commands, InputsAndOutputsThatFailGiveTheSystemsReasonAndExitCode3) {
          dir.file("missing.T73") + ": cannot be read: No such file or directory"},
         {{"check", dir.file("folder")}, dir.file("folder") + ": cannot be read: Is a directory"},
         {{"resave", dir.file("fifo"), dir.file("out.T73")},  // refused at once, not waited on
-         dir.file("fifo") + ": cannot be read: not a regular file (a device, pipe or socket)"},
+         dir.file("fifo") + ": cannot be read: Not a regular file (a device, pipe or socket)"},
         {{"build", dir.file("missing.json"), dir.file("out.T73")},
          dir.file("missing.json") + ": cannot be read: No such file or directory"},
         {{"report", design, "-o", dir.file("missing/r.html")},
          dir.file("missing/r.html") + ": cannot be written: No such file or directory"},
         {{"dump", "-"}, "standard input: Format of this TC file is incorrect!"},
+        // Outputs that are not regular files are left as they are, never replaced by one.
+        {{"new", dir.file("fifo")},
+         dir.file("fifo") + ": cannot be written: Not a regular file (a device, pipe or socket)"},
+        {{"build", dir.file("design.json"), dir.file("folder")},
+         dir.file("folder") + ": cannot be written: Is a directory"},
+        {{"report", design, "-o", dir.file("link")},
+         dir.file("link") + ": cannot be written: Not a regular file (a device, pipe or socket)"},
+        {{"resave", design, dir.file("link")},
+         dir.file("link") + ": cannot be written: Not a regular file (a device, pipe or socket)"},
     };
     for (const Failure& failure : cases) {
         SCOPED_TRACE(failure.args.front());
@@ -190,6 +201,9 @@ TEST(T73Commands, InputsAndOutputsThatFailGiveTheSystemsReasonAndExitCode3) {
         EXPECT_EQ(run.err, "t73: " + failure.err + "\n");
         EXPECT_FALSE(std::filesystem::exists(dir.file("out.T73")));
     }
+    EXPECT_TRUE(std::filesystem::is_fifo(dir.file("fifo")));
+    EXPECT_TRUE(std::filesystem::is_symlink(dir.file("link")));
+    EXPECT_TRUE(std::filesystem::is_empty(dir.file("folder")));
 
     // Standard output on a full disk or a closed pipe.
     const std::string t73 = "\"" + std::string(tc::test::kT73Path) + "\" ";

@@ -83,7 +83,7 @@ std::optional<std::vector<Byte>> read_input(const std::string& path, std::istrea
         return std::nullopt;
     }
     if (!std::filesystem::is_regular_file(status)) {
-        reason = "not a regular file (a device, pipe or socket)";
+        reason = make_error_code(FileError::not_regular_file).message();
         return std::nullopt;
     }
     errno = 0;
