@@ -8,6 +8,7 @@
 
 #include "app/t73/design_json.h"
 #include "document/design_file.h"
+#include "document/fault_test_support.h"
 #include "shell/preferences.h"
 #include "shell/session.h"
 #include "t73_test_support.h"
@@ -165,7 +166,9 @@ TEST(T73Commands, InputsAndOutputsThatFailGiveTheSystemsReasonAndExitCode3) {
     ASSERT_EQ(run_tool({"new", design}).exit_code, 0);
     std::filesystem::create_directory(dir.file("folder"));
     ASSERT_EQ(::mkfifo(dir.file("fifo").c_str(), 0600), 0);
-    std::filesystem::create_symlink(dir.file("fifo"), dir.file("link"));
+    // The link leads to a device node of our own where one can be made, else to the pipe.
+    const bool device_made = tc::test::make_device(dir.file("device"));
+    std::filesystem::create_symlink(dir.file(device_made ? "device" : "fifo"), dir.file("link"));
     test::write_text(dir.file("design.json"), run_tool({"dump", design}).out);
     struct Failure {
         std::vector<std::string> args;
@@ -203,6 +206,7 @@ TEST(T73Commands, InputsAndOutputsThatFailGiveTheSystemsReasonAndExitCode3) {
     }
     EXPECT_TRUE(std::filesystem::is_fifo(dir.file("fifo")));
     EXPECT_TRUE(std::filesystem::is_symlink(dir.file("link")));
+    EXPECT_TRUE(!device_made || std::filesystem::is_character_file(dir.file("device")));
     EXPECT_TRUE(std::filesystem::is_empty(dir.file("folder")));
 
     // Standard output on a full disk or a closed pipe.
