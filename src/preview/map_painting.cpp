@@ -74,8 +74,9 @@ void paint_node(ui::Painter& painter, const MapNode& node, ui::Point origin) {
 }  // namespace
 
 void paint_application_map(ui::Painter& painter, const ApplicationMap& map, ui::Point origin) {
-    for (const MapNode& node : map.nodes) paint_node(painter, node, origin);
+    // Screens over the links, so that a busy map never hides a screen's name.
     for (const MapLink& link : map.links) paint_link(painter, link, origin);
+    for (const MapNode& node : map.nodes) paint_node(painter, node, origin);
 }
 
 }  // namespace tc::preview

@@ -27,8 +27,11 @@ svg.map { font: 12px "DejaVu Sans", Arial, sans-serif; }
 .map .link.to-unused { stroke: #c0392b; }
 .map .head { stroke: none; fill: #1d2329; }
 .map .head.to-unused { fill: #c0392b; }
-.map .label { font-size: 10px; fill: #1d2329; }
+.map .label { font-size: 10px; fill: #1d2329; paint-order: stroke; stroke: #ffffff;
+  stroke-width: 3px; stroke-linejoin: round; }
 )";
+
+constexpr std::size_t kLabelLength = 14;
 
 std::string n(int value) {
     return std::to_string(value);
@@ -87,8 +90,13 @@ std::string link_svg(const MapLink& link, const MapNode& from, const MapNode& to
                       point(link.control) + " " + point(link.end) + "\"/>";
     svg += "<polygon class=\"head " + classes.substr(5) + "\" points=\"" + point(link.head[0]) +
            " " + point(link.head[1]) + " " + point(link.head[2]) + "\"/>";
-    svg += "<text class=\"label\" x=\"" + n(link.label.x) + "\" y=\"" + n(link.label.y) + "\">" +
-           html_from_cp1252(link.text) + "</text>\n";
+    // Long item names are cut on the arrow, so that a busy map stays readable; the whole link is
+    // the label's tooltip.
+    const bool cut = link.text.size() > kLabelLength;
+    svg += "<text class=\"label\" x=\"" + n(link.label.x) + "\" y=\"" + n(link.label.y) +
+           "\"><title>" + html_from_cp1252(from.name + " to " + to.name + ": " + link.text) +
+           "</title>" + html_from_cp1252(cut ? link.text.substr(0, kLabelLength - 1) : link.text) +
+           (cut ? "&#8230;" : "") + "</text>\n";
     return svg;
 }
 
@@ -99,10 +107,11 @@ std::string application_map_svg(const preview::ApplicationMap& map) {
                       n(map.height) + "\" viewBox=\"0 0 " + n(map.width) + " " + n(map.height) +
                       "\">\n";
     svg += "<style>" + std::string(kMapStyle) + "</style>\n";
-    for (const MapNode& node : map.nodes) svg += node_svg(node);
+    // Screens are drawn over the links, so that a busy map never hides a screen's name.
     for (const MapLink& link : map.links) {
         svg += link_svg(link, map.nodes[link.from], map.nodes[link.to]);
     }
+    for (const MapNode& node : map.nodes) svg += node_svg(node);
     return svg + "</svg>\n";
 }
 
