@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "forms/derive_before_save.h"
+#include "forms/line_takes_input.h"
 #include "forms/line_type_fit.h"
 
 namespace tc {
@@ -187,27 +188,6 @@ void normalise_line(FormRecord& form, std::size_t line, bool two_d_reader) {
     if (form.prefix_on[line] == 1) extra += codes(form.prefix[line]);
     if (form.suffix_on[line] == 1) extra += codes(form.suffix[line]);
     form.extra_length[line] = static_cast<Byte>(extra);
-}
-
-bool takes_input(const FormRecord& form, std::size_t line) {
-    switch (form.data_type[line]) {
-        case kTypeText:
-        case kTypeInteger:
-        case kTypeReal:
-        case kTypeLetter:
-        case kTypeAuto:
-        case kTypeBoolean:
-        case kTypePause:
-        case kTypeAlphameric:
-        case kTypeMsqi:
-        case kTypeLargeData:
-        case kTypeReadFrom2D:
-            return true;
-        case kTypeImage:
-            return form.edit_file_path[line] != 0;
-        default:
-            return false;
-    }
 }
 
 void normalise_form(FormRecord& form, bool two_d_reader) {

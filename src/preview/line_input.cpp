@@ -1,5 +1,6 @@
 #include "preview/line_input.h"
 
+#include "forms/line_takes_input.h"
 #include "texts/text_slot.h"
 
 namespace tc::preview {
@@ -53,25 +54,7 @@ bool fits_type(const FormRecord& form, std::size_t line, const std::string& valu
 }  // namespace
 
 bool is_entry_line(const FormRecord& form, std::size_t line) {
-    switch (form.data_type[line]) {
-        case kTypeText:
-        case kTypeInteger:
-        case kTypeReal:
-        case kTypeLetter:
-        case kTypeAuto:
-        case kTypeBoolean:
-        case kTypeLookup:
-        case kTypePause:
-        case kTypeAlphameric:
-        case kTypeMsqi:
-        case kTypeLargeData:
-        case kTypeReadFrom2D:
-            return true;
-        case kTypeImage:
-            return form.edit_file_path[line] != 0;
-        default:
-            return false;
-    }
+    return takes_input(form, line) || form.data_type[line] == kTypeLookup;
 }
 
 bool takes_keys(const FormRecord& form, std::size_t line) {

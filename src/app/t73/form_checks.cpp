@@ -1,9 +1,8 @@
-#include <algorithm>
-#include <array>
 #include <string>
 
 #include "app/t73/design_check.h"
 #include "app/t73/design_report.h"
+#include "forms/line_takes_input.h"
 
 namespace tc::t73 {
 namespace {
@@ -20,17 +19,6 @@ constexpr Byte kInputSourceRfid = 2;
 // values (a new design's input source "RFID", for one) mean nothing there.
 bool line_in_use(Byte data_type) {
     return data_type != kTypeNil && data_type != kTypeExtension;
-}
-
-// The types whose lines take input, and so count for `last_input_line`; "image" only with
-// "Edit file path".
-bool takes_input(const FormRecord& form, std::size_t line) {
-    constexpr std::array kInputTypes{kTypeText, kTypeInteger,   kTypeReal,      kTypeLetter,
-                                     kTypeAuto, kTypeBoolean,   kTypePause,     kTypeAlphameric,
-                                     kTypeMsqi, kTypeLargeData, kTypeReadFrom2D};
-    const Byte type = form.data_type[line];
-    if (type == kTypeImage) return form.edit_file_path[line] != 0;
-    return std::find(kInputTypes.begin(), kInputTypes.end(), type) != kInputTypes.end();
 }
 
 // Reports the problems of one Form; `form_path` and `line_path` give the JSON paths.
