@@ -1,0 +1,46 @@
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "app/t73_test_support.h"
+#include "session/random_user.h"
+
+namespace tc::session_test {
+namespace {
+
+using t73::test::TempDir;
+using testing::IsEmpty;
+
+// Sessions one after the other on one design: each starts on what the last one saved, so the
+// later ones edit designs of many kinds that the editor itself made.
+void run_sessions(unsigned seed, const std::vector<Byte>* start, std::size_t sessions) {
+    const TempDir dir;
+    SeededChoices choices(seed);
+    RandomUserHost host(choices);
+    shell::Session session(dir.path(), host);
+    session.start_up();
+    if (start != nullptr) {
+        t73::test::write_bytes(dir.file("start.T73"), *start);
+        ASSERT_TRUE(
+            open_design_file(session.document(), dir.file("start.T73"), session.file_context()));
+    }
+    for (std::size_t i = 0; i < sessions; ++i) {
+        const auto broken = random_session(session, host, choices, 200, dir.path() / "d.T73");
+        ASSERT_THAT(broken, IsEmpty()) << "seed " << seed << ", session " << i;
+    }
+}
+
+TEST(WholeSession, RandomUsersOnNewDesignsKeepEveryPromise) {
+    for (unsigned seed = 1; seed <= 12; ++seed) run_sessions(seed, nullptr, 6);
+}
+
+TEST(WholeSession, RandomUsersOnDamagedDesignsKeepEveryPromise) {
+    for (unsigned seed = 1; seed <= 6; ++seed) {
+        const std::vector<Byte> design = t73::test::random_design_bytes(seed);
+        run_sessions(seed, &design, 3);
+    }
+}
+
+}  // namespace
+}  // namespace tc::session_test
