@@ -135,10 +135,13 @@ void FormPage::show_link_heading() {
     set_text(kLinkHeading, caption_text(texts_, has_lookup_file() ? 116 : 117));
 }
 
-// "Key field :" and "Advanced..." serve the record modes that save the record.
+// "Key field :" and "Advanced..." serve the record modes that save the record. The other modes
+// keep no key field, so the disabled list shows "none", which confirming stores; the choice stays
+// in the working copy for a return to a saving mode.
 void FormPage::enable_record_dependent_controls() {
     const bool saves = form().record_mode == 0 || form().record_mode == 2;
     enable(kKeyFieldList, saves);
+    set_selection(kKeyFieldList, saves ? form().key_field : 0);
     enable(kAdvancedButton, saves);
 }
 
@@ -182,9 +185,8 @@ void FormPage::open_line_dialog(std::size_t row) {
     if (type == kTypeImage) {
         ImagePropertiesDialog dialog(context);
         host().run_modal(dialog);
-        const bool lengths = form().edit_file_path[row] == 1;
-        enable(row_control(min_length_edit, row), lengths);
-        enable(row_control(max_length_edit, row), lengths);
+        // Without "Edit file path" the lengths are off and show (and store) 0 and 160.
+        update_line_controls(row);
         return;
     }
     // The start position of a partial read lies within the "large data" line's maximum length.
@@ -247,6 +249,11 @@ void FormPage::on_selection_changed(int id) {
             if (form().lookup_file == value) return;
             form().lookup_file = value;
             for (std::size_t row = 0; row < kShownLines; ++row) fill_link_list(row);
+            // An MSQI Form's rows follow its lookup file as when the Form is shown.
+            if (msqi()) {
+                apply_msqi_layout(true);
+                disable_nil_rows();
+            }
             return;
         case kRecordList:
             form().record_mode = value;

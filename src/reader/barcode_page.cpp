@@ -1,5 +1,6 @@
 #include "reader/barcode_page.h"
 
+#include <algorithm>
 #include <initializer_list>
 #include <optional>
 #include <span>
@@ -109,7 +110,7 @@ void BarcodePage::fill_lists() {
 }
 
 void BarcodePage::load_reader_group() {
-    set_selection(kReaderList, reader_item(working_[kReaderTypeBits]));
+    set_selection(kReaderList, reader_item(document_.reader_states.mode()));
     set_checked(kRfidCheck, (working_[kRfidReader] & kRfidFitted) != 0);
     enable(kRfidMore, checked(kRfidCheck));
 }
@@ -193,7 +194,10 @@ void BarcodePage::load_two_d() {
     working_[kScanMode2D] = kLaserScanMode2D;
     set_selection(kIlluminationList, working_[kIllumination]);
     set_selection(kAimingList, working_[kAiming] != 0 ? 1 : 0);
-    set_text(kDecodeTimeOutEdit, number_text(working_[kDecodeTimeOut2D]));
+    // Shown within its range, as Apply stores it.
+    set_text(kDecodeTimeOutEdit,
+             std::to_string(std::clamp<int>(working_[kDecodeTimeOut2D], kMinDecodeTimeOut,
+                                            kMaxDecodeTimeOut)));
     set_selection(kScanMode2DList, working_[kScanMode2D] - kPresentationScanMode2D);
     enable(kScanMode2DLabel, false);
     enable(kScanMode2DList, false);

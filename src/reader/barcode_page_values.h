@@ -67,10 +67,12 @@ constexpr int scan_mode_item(Byte value) {
     return -1;
 }
 
-// The reader item for the reader-type bits: the 1D reader before the 2D reader, else None.
-constexpr int reader_item(Byte bits) {
-    if (bits & reader::kType1D) return 1;
-    if (bits & reader::kType2D) return 2;
+// The reader item of the mode the page is laid out for, so that Apply stores the reader the page
+// shows: reader-type bits of a damaged file that mix readers show the reader of their layout. The
+// ELR reader has no item and shows None.
+constexpr int reader_item(ReaderMode mode) {
+    if (mode == ReaderMode::OneD) return 1;
+    if (mode == ReaderMode::TwoD) return 2;
     return 0;
 }
 

@@ -22,8 +22,8 @@ namespace tc::t73::test {
 // A fresh folder under the system's temporary folder, removed with everything in it.
 class TempDir {
   public:
-    TempDir() {
-        std::string pattern = (std::filesystem::temp_directory_path() / "t73-test-XXXXXX").string();
+    explicit TempDir(const std::filesystem::path& parent = std::filesystem::temp_directory_path()) {
+        std::string pattern = (parent / "t73-test-XXXXXX").string();
         path_ = ::mkdtemp(pattern.data()) != nullptr ? pattern : std::string();
     }
     TempDir(const TempDir&) = delete;

@@ -8,9 +8,11 @@
 
 #include "app/t73_test_support.h"
 #include "lookups/lookup_page.h"
+#include "reader/barcode_page_values.h"
 #include "reader/symbology_dialogs.h"
 #include "reader/symbology_members.h"
 #include "resources/barcode_page_layout.h"
+#include "resources/form_dialog_layouts.h"
 #include "resources/form_page_layout.h"
 #include "session/random_user.h"
 #include "settings/settings_page.h"
@@ -112,6 +114,33 @@ TEST_F(SessionFaults, BarcodeListsKeepBytesThatHaveNoItem) {
     EXPECT_EQ(doc().reader.bytes, expected.bytes);
 }
 
+// Reader-type bits that mix readers (a damaged file) show the reader the page is laid out for, and
+// OK stores that reader; a decode time-out out of its range shows the value OK stores.
+TEST_F(SessionFaults, TheBarcodePageShowsTheReaderAndTimeOutThatOkStores) {
+    struct Case {
+        Byte bits;
+        int item;
+        Byte stored;
+    };
+    const Case cases[] = {{0xC4, 1, reader::kType1D},
+                          {0x04, 2, reader::kType2D},
+                          {0x80, 1, reader::kType1D},
+                          {0x42, 2, reader::kType2D}};
+    for (const Case& c : cases) {
+        doc().reader[barcode_values::kDecodeTimeOut2D] = 253;
+        set_reader(c.bits);
+        sheet([&](Sheet& s) {
+            ui::Page& barcode = page(s, kBarcodePage);
+            EXPECT_EQ(barcode.selection(barcode_ids::kReaderList), c.item) << int{c.bits};
+            if (c.item == 2) {
+                EXPECT_EQ(barcode.text(barcode_ids::kDecodeTimeOutEdit), "99");
+            }
+            s.user_presses_ok();
+        });
+        EXPECT_EQ(doc().reader[reader::kReaderTypeBits], c.stored) << int{c.bits};
+    }
+}
+
 // What a type change leaves in a line: only what the new type may hold, and the lengths the row
 // shows.
 TEST_F(SessionFaults, ATypeChangeKeepsOnlyWhatTheNewTypeHolds) {
@@ -151,6 +180,63 @@ TEST_F(SessionFaults, ATypeChangeKeepsOnlyWhatTheNewTypeHolds) {
     EXPECT_EQ(f.min_length[2], 0);
     EXPECT_EQ(f.max_length_low[2], 160);
     EXPECT_TRUE(problems().empty());
+}
+
+// A disabled control shows what confirming stores, and a new sheet on the result shows the same.
+TEST_F(SessionFaults, DisabledFormControlsShowWhatIsStored) {
+    struct Case {
+        const char* what;
+        std::function<void(FormRecord&)> set;
+        std::function<void(ui::Page&)> act;
+        int control;
+        bool enabled;
+        std::string shown;
+    };
+    const auto image_path_off = [this](ui::Page& forms) {
+        host.on_dialog("IMAGEPROPERTIESDLG", [](ui::Dialog& d) {
+            d.user_clicks(resources::image_properties_ids::kEditPathCheck);
+            d.user_presses_ok();
+        });
+        forms.user_clicks(form_ids::more_button(0));
+    };
+    const Case cases[] = {
+        {"key field under update lookup", [](FormRecord&) {},
+         [](ui::Page& forms) {
+             forms.user_chooses(form_ids::kKeyFieldList, 7);
+             forms.user_chooses(form_ids::kRecordList, 1);
+         },
+         form_ids::kKeyFieldList, false, "none"},
+        {"MSQI row after a lookup file is chosen", [](FormRecord& f) { f.msqi_enabled = 1; },
+         [](ui::Page& forms) { forms.user_chooses(form_ids::kLookupList, 1); },
+         form_ids::data_type_list(2), true, "nil"},
+        {"image lengths without Edit file path",
+         [](FormRecord& f) {
+             f.data_type[0] = kTypeImage;
+             f.edit_file_path[0] = f.save_file_path[0] = 1;
+             f.min_length[0] = 160;
+         },
+         image_path_off, form_ids::min_length_edit(0), false, "0"},
+    };
+    const FormRecord fresh = form();
+    for (const Case& c : cases) {
+        form() = fresh;
+        c.set(form());
+        PageView left;
+        sheet([&](Sheet& s) {
+            ui::Page& forms = page(s, kFormPage);
+            c.act(forms);
+            EXPECT_EQ(forms.enabled(c.control), c.enabled) << c.what;
+            const ui::Control& control = forms.control(c.control);
+            EXPECT_EQ(control.selection < 0 ? control.text : control.items[control.selection],
+                      c.shown)
+                << c.what;
+            left = view_of(kFormPage, forms);
+            s.user_presses_ok();
+        });
+        sheet([&](Sheet& s) {
+            EXPECT_EQ(view_of(kFormPage, page(s, kFormPage)).controls, left.controls) << c.what;
+        });
+    }
 }
 
 TEST_F(SessionFaults, ALargeDataLineDroppedByA1DReaderKeepsNoHighBytes) {

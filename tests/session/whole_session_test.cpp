@@ -15,7 +15,10 @@ using testing::IsEmpty;
 // Sessions one after the other on one design: each starts on what the last one saved, so the
 // later ones edit designs of many kinds that the editor itself made.
 void run_sessions(unsigned seed, const std::vector<Byte>* start, std::size_t sessions) {
-    const TempDir dir;
+    // Save syncs every file to the disk; in memory the sessions take a fifth of the time.
+    const std::filesystem::path memory = "/dev/shm";
+    const TempDir dir(
+        std::filesystem::is_directory(memory) ? memory : std::filesystem::temp_directory_path());
     SeededChoices choices(seed);
     RandomUserHost host(choices);
     shell::Session session(dir.path(), host);

@@ -189,7 +189,7 @@ void SmokeTest::choose_two_d_reader() {
     DialogWidgets& widgets = *sheet->page_widgets(static_cast<std::size_t>(index));
     auto& page = dynamic_cast<BarcodePage&>(widgets.dialog());
 
-    const int two_d = barcode_values::reader_item(reader::kType2D);
+    const int two_d = barcode_values::reader_item(ReaderMode::TwoD);
     widgets.forward([&page, two_d] { page.user_chooses(ids::kReaderList, two_d); },
                     ids::kReaderList);
     check(page.layout_mode() == ReaderMode::TwoD, "choosing the 2D reader left the page's mode");
