@@ -114,14 +114,14 @@ TEST(T73Confirm, TheBarcodePageAppliesWhatItsReaderModeShows) {
     two_d.expect(289, 5);
     two_d.check();
 
-    // The third 1D kind shows "None" in the 1D layout: the 1D settings are written, the bits are
-    // not. A scan mode without an item is kept; RFID is bit 0 of byte 736 only.
+    // The third 1D kind is laid out as 1D and shows the 1D reader, which is written with the 1D
+    // settings. A scan mode without an item is kept; RFID is bit 0 of byte 736 only.
     ReaderCase third(fresh);
     third.set(404, 0x80);
     third.set(78, 2);
     third.set(736, 0x06);
     third.start_expecting();
-    third.expect(404, 0);
+    third.expect(404, 0x01);
     third.expect(736, 0);
     third.check();
 
@@ -135,14 +135,15 @@ TEST(T73Confirm, TheBarcodePageAppliesWhatItsReaderModeShows) {
     none.expect(736, 1);
     none.check();
 
-    // The second 2D kind is laid out as 2D without a reader choice: the 2D settings are written,
-    // the bits dropped, and with them the image capture.
+    // The second 2D kind is laid out as 2D and shows the 2D reader: the 2D reader is written with
+    // the 2D settings, the image capture kept.
     ReaderCase second(fresh);
     second.set(404, 0x04);
     second.set(296, 7);
     second.set(300, 1);
     second.start_expecting();
-    second.expect(404, 0);
+    second.expect(404, 0x40);
+    second.expect(300, 1);
     second.expect(296, 8);
     second.check();
 }
@@ -166,8 +167,8 @@ std::array<Byte, kReaderSettingsSize> expected_reader(const Byte* in) {
     std::copy_n(in, kReaderSettingsSize, record.bytes.begin());
     const ReaderMode mode = derive_reader_states(record).mode();
 
-    const Byte bits = in[404];
-    out[404] = (bits & 0x01) ? 0x01 : (bits & 0x40) ? 0x40 : 0;
+    // The reader list shows the reader of the layout (the ELR reader has none).
+    out[404] = mode == ReaderMode::OneD ? 0x01 : mode == ReaderMode::TwoD ? 0x40 : 0;
     out[736] = in[736] & 0x01;
     // A list byte without an item is kept (352 good read, 385 buzzer frequency, 80 redundancy...).
     const auto flags = [&](const auto& bytes) {
