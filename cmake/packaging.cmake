@@ -35,6 +35,9 @@ install(TARGETS tc7350 RUNTIME DESTINATION "${CMAKE_INSTALL_BINDIR}" COMPONENT g
 if(UNIX AND NOT APPLE)
     install(FILES "${PROJECT_SOURCE_DIR}/resources/desktop/tc7350.desktop"
             DESTINATION "${CMAKE_INSTALL_DATADIR}/applications" COMPONENT gui)
+    # The design file type, so that a file manager opens *.T73 files with the program.
+    install(FILES "${PROJECT_SOURCE_DIR}/resources/desktop/tc7350.xml"
+            DESTINATION "${CMAKE_INSTALL_DATADIR}/mime/packages" COMPONENT gui)
     install(FILES "${PROJECT_SOURCE_DIR}/resources/desktop/tc7350.svg"
             DESTINATION "${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps" COMPONENT gui)
 

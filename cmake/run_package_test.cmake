@@ -21,7 +21,8 @@ set(tool_files usr/bin/t73 usr/share/tc7350/Deutsch.lng usr/share/man/man1/t73.1
 set(tool_yes libstdc\\+\\+6 libc6)
 set(tool_no libwx gtk)
 set(gui_files usr/bin/tc7350 usr/share/applications/tc7350.desktop
-    usr/share/icons/hicolor/scalable/apps/tc7350.svg usr/share/man/man1/tc7350.1.gz
+    usr/share/icons/hicolor/scalable/apps/tc7350.svg usr/share/mime/packages/tc7350.xml
+    usr/share/man/man1/tc7350.1.gz
     usr/share/doc/terminal-composer/copyright usr/share/doc/terminal-composer/changelog.gz)
 set(gui_yes "t73 \\(= " libwxgtk3.2 libwxbase3.2 libstdc\\+\\+6 libc6)
 set(gui_no)
@@ -78,4 +79,17 @@ run("${root}/usr/bin/t73" --program-dir "${root}/usr/share/tc7350" --language De
 file(STRINGS "${WORK_DIR}/deutsch.T73" german REGEX "Durchsuchen")
 if(NOT german)
     message(FATAL_ERROR "the German design holds no German device text")
+endif()
+
+# A file manager finds the program for a design file by its type: the type's file name pattern,
+# its header and the desktop entry that takes such files.
+run(update-mime-database "${root}/usr/share/mime")
+file(READ "${root}/usr/share/mime/globs2" globs)
+file(READ "${root}/usr/share/mime/magic" magic HEX)
+file(READ "${root}/usr/share/applications/tc7350.desktop" entry)
+if(NOT globs MATCHES "application/x-tc7350-design:\\*\\.t73"
+   OR NOT magic MATCHES "5443373335302d"  # "TC7350-"
+   OR NOT entry MATCHES "MimeType=application/x-tc7350-design;"
+   OR NOT entry MATCHES "Exec=tc7350 %f")
+    message(FATAL_ERROR "the design file type is not installed for the program:\n${globs}\n${entry}")
 endif()

@@ -116,6 +116,12 @@ void MainWindow::execute(int command) {
     preview_.design_changed();
 }
 
+void MainWindow::open_file(const std::string& path) {
+    session_.command_open_file(path);
+    rebuild_popup_menu();
+    preview_.design_changed();
+}
+
 void MainWindow::request_close() {
     if (!session_.request_close()) return;
     popup_menu_.clear();

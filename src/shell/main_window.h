@@ -87,6 +87,9 @@ class MainWindow {
     // Dispatches a command identifier; only its low 16 bits count. Unknown commands do nothing.
     void execute(int command);
 
+    // Opens a design file handed to the program (its command line), as a recent file is opened.
+    void open_file(const std::string& path);
+
     // Asks the save prompt when the design is modified; destroys the window unless cancelled.
     void request_close();
 

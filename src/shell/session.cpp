@@ -71,7 +71,10 @@ void Session::command_save_as() {
 void Session::command_recent_file(std::size_t index) {
     if (index >= preferences_.recent_files.size()) return;
     // A copy: opening reorders the list the path came from.
-    const std::string path = preferences_.recent_files[index];
+    command_open_file(std::string(preferences_.recent_files[index]));
+}
+
+void Session::command_open_file(const std::string& path) {
     if (open_design_file(*document_, path, file_context_)) document_->file_name = path;
     open_editor_sheet();
 }

@@ -18,7 +18,7 @@ namespace tc::shell {
 // texts, the design document and the host that shows what needs a person. The GUI and `t73` both
 // drive the document through it.
 class Session {
-public:
+  public:
     // The INI file is kept in the program directory when it can be written, else in the user's
     // configuration folder (see ProgramPlaces).
     Session(std::filesystem::path program_dir, ui::Host& host);
@@ -34,6 +34,8 @@ public:
     void command_save();
     void command_save_as();
     void command_recent_file(std::size_t index);  // index from 0
+    // Opens the design file `path` as a recent file is opened (a file handed to the program).
+    void command_open_file(const std::string& path);
     // Closing the main window: false when the user chose Cancel at the save prompt.
     bool request_close();
 
@@ -57,7 +59,7 @@ public:
     ui::Host& host() { return host_; }
     FileContext& file_context() { return file_context_; }
 
-private:
+  private:
     void path_used(const std::string& path);
 
     ProgramPlaces places_;

@@ -47,7 +47,6 @@ MainFrame::MainFrame(std::filesystem::path program_dir, Host& host)
               wxPoint(shell::kMainWindowBounds.x, shell::kMainWindowBounds.y),
               wxSize(shell::kMainWindowBounds.width, shell::kMainWindowBounds.height),
               kFrameStyle) {
-    SetBackgroundStyle(wxBG_STYLE_PAINT);
     SetShape(outline());
     session_ = std::make_unique<shell::Session>(std::move(program_dir), host);
     logic_ = std::make_unique<shell::MainWindow>(*session_, *this);
@@ -62,12 +61,19 @@ MainFrame::MainFrame(std::filesystem::path program_dir, Host& host)
         refresh_picture();
     });
 
-    Bind(wxEVT_PAINT, [this](wxPaintEvent&) { paint(); });
-    Bind(wxEVT_LEFT_DOWN, &MainFrame::left_down, this);
-    Bind(wxEVT_LEFT_UP, &MainFrame::left_up, this);
-    Bind(wxEVT_RIGHT_DOWN, &MainFrame::right_down, this);
-    Bind(wxEVT_MOTION, &MainFrame::mouse_moved, this);
-    Bind(wxEVT_MOUSE_CAPTURE_LOST, [this](wxMouseCaptureLostEvent&) {
+    // The skin window fills the frame and takes the keyboard focus: a frame without a focusable
+    // child gets no key events from GTK, so the shortcuts would never arrive.
+    skin_window_ =
+        new wxWindow(this, kSkinWindowId, wxPoint(0, 0),
+                     wxSize(shell::kMainWindowBounds.width, shell::kMainWindowBounds.height),
+                     wxBORDER_NONE | wxWANTS_CHARS, kSkinWindowName);
+    skin_window_->SetBackgroundStyle(wxBG_STYLE_PAINT);
+    skin_window_->Bind(wxEVT_PAINT, [this](wxPaintEvent&) { paint(); });
+    skin_window_->Bind(wxEVT_LEFT_DOWN, &MainFrame::left_down, this);
+    skin_window_->Bind(wxEVT_LEFT_UP, &MainFrame::left_up, this);
+    skin_window_->Bind(wxEVT_RIGHT_DOWN, &MainFrame::right_down, this);
+    skin_window_->Bind(wxEVT_MOTION, &MainFrame::mouse_moved, this);
+    skin_window_->Bind(wxEVT_MOUSE_CAPTURE_LOST, [this](wxMouseCaptureLostEvent&) {
         dragging_ = false;
         pressed_.reset();
     });
@@ -79,10 +85,15 @@ void MainFrame::create() {
     refresh_picture();
 }
 
+void MainFrame::open_file(const std::string& path) {
+    logic_->open_file(path);
+    refresh_picture();
+}
+
 // The screen shows the design: drawn again after every command and every key of the preview.
 void MainFrame::refresh_picture() {
     picture_ = draw_picture(logic_->preview().screen(), pressed_);
-    Refresh(false);
+    skin_window_->Refresh(false);
 }
 
 void MainFrame::put_in_place(const shell::WindowPlacement& placement) {
@@ -93,6 +104,7 @@ void MainFrame::put_in_place(const shell::WindowPlacement& placement) {
     SetSize(b.x, b.y, b.width, b.height);
     Show();
     Raise();
+    skin_window_->SetFocus();
 }
 
 void MainFrame::destroy() {
@@ -100,7 +112,7 @@ void MainFrame::destroy() {
 }
 
 void MainFrame::paint() {
-    wxPaintDC dc(this);
+    wxPaintDC dc(skin_window_);
     dc.SetBackground(*wxWHITE_BRUSH);
     dc.Clear();
     if (picture_.IsOk()) dc.DrawBitmap(picture_, 0, 0);
@@ -117,7 +129,7 @@ void MainFrame::left_down(wxMouseEvent& event) {
         }
         pressed_ = shell::key_at(p);
         if (pressed_) {
-            if (!HasCapture()) CaptureMouse();
+            if (!skin_window_->HasCapture()) skin_window_->CaptureMouse();
             refresh_picture();
             return;
         }
@@ -127,12 +139,12 @@ void MainFrame::left_down(wxMouseEvent& event) {
     // Moving the window by hand: a borderless window has no title bar for the system to move.
     dragging_ = true;
     grab_ = event.GetPosition();
-    if (!HasCapture()) CaptureMouse();
+    if (!skin_window_->HasCapture()) skin_window_->CaptureMouse();
 }
 
 void MainFrame::mouse_moved(wxMouseEvent& event) {
     if (!dragging_ || !event.LeftIsDown()) return;
-    Move(ClientToScreen(event.GetPosition()) - grab_);
+    Move(skin_window_->ClientToScreen(event.GetPosition()) - grab_);
 }
 
 void MainFrame::left_up(wxMouseEvent&) {
@@ -155,11 +167,11 @@ void MainFrame::right_down(wxMouseEvent& event) {
 
 void MainFrame::end_drag() {
     dragging_ = false;
-    if (HasCapture()) ReleaseMouse();
+    if (skin_window_->HasCapture()) skin_window_->ReleaseMouse();
 }
 
 void MainFrame::open_popup(Point skin_position) {
-    const wxPoint screen = ClientToScreen(wxPoint(skin_position.x, skin_position.y));
+    const wxPoint screen = skin_window_->ClientToScreen(wxPoint(skin_position.x, skin_position.y));
     logic_->show_popup_menu(Point{screen.x, screen.y});
     refresh_picture();
 }

@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <memory>
 #include <optional>
+#include <string>
 
 #include "shell/main_window.h"
 #include "shell/session.h"
@@ -20,6 +21,10 @@ namespace tc::ui::wx {
 // them, and does what they ask of a real window.
 class MainFrame : public wxFrame, public shell::WindowListener {
   public:
+    // The skin window: the picture, the mouse and the keyboard focus.
+    static constexpr int kSkinWindowId = 100;
+    static constexpr const char* kSkinWindowName = "tc_skin";
+
     MainFrame(std::filesystem::path program_dir, Host& host);
 
     // The terminal outline that shapes the window, in window coordinates.
@@ -28,7 +33,11 @@ class MainFrame : public wxFrame, public shell::WindowListener {
     // The start-up of the main window logic; it puts the window in place, which shows it.
     void create();
 
+    // Opens a design file handed to the program and shows it on the picture's screen.
+    void open_file(const std::string& path);
+
     shell::MainWindow& logic() { return *logic_; }
+    wxWindow& skin_window() { return *skin_window_; }
     shell::Session& session() { return *session_; }
 
     void put_in_place(const shell::WindowPlacement& placement) override;
@@ -48,6 +57,7 @@ class MainFrame : public wxFrame, public shell::WindowListener {
     std::unique_ptr<shell::Session> session_;
     std::unique_ptr<shell::MainWindow> logic_;
     shell::Skin skin_;
+    wxWindow* skin_window_ = nullptr;
     wxBitmap picture_;
     // In preview mode: the keypad key held down, drawn pressed in.
     std::optional<preview::Key> pressed_;

@@ -127,11 +127,11 @@ void SmokeTest::main_window_shown() {
 // Drags the picture by (10, 20) from a point away from the power key.
 void SmokeTest::drag_picture() {
     const wxPoint start = frame_.GetPosition();
-    send_mouse(frame_, wxEVT_LEFT_DOWN, wxPoint(40, 440), true);
-    send_mouse(frame_, wxEVT_MOTION, wxPoint(50, 460), true);
-    send_mouse(frame_, wxEVT_LEFT_UP, wxPoint(50, 460), false);
+    send_mouse(frame_.skin_window(), wxEVT_LEFT_DOWN, wxPoint(40, 440), true);
+    send_mouse(frame_.skin_window(), wxEVT_MOTION, wxPoint(50, 460), true);
+    send_mouse(frame_.skin_window(), wxEVT_LEFT_UP, wxPoint(50, 460), false);
     check(frame_.GetPosition() == start + wxPoint(10, 20), "dragging the picture does not move it");
-    check(!frame_.HasCapture(), "the mouse is still captured after the drag");
+    check(!frame_.skin_window().HasCapture(), "the mouse is still captured after the drag");
 }
 
 void SmokeTest::sheet_shown() {
