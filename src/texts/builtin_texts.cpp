@@ -47,7 +47,7 @@ struct BuiltinText {
 
 // Sorted by identifier.
 constexpr BuiltinText kBuiltinTexts[] = {
-    // Program title, page titles, default export name, file dialog filters
+    // Program title, page titles, the sheet's buttons, default export name, file dialogs
     {0, "7350 Terminal Composer"},
     {1, "Terminal Composer"},
     {2, "New file"},
@@ -56,11 +56,16 @@ constexpr BuiltinText kBuiltinTexts[] = {
     {5, "Lookup"},
     {6, "Barcode"},
     {7, "Settings"},
+    {8, "OK"},
+    {9, "Cancel"},
     {11, "Form "},
     {21, "Terminal Composer Files for 7350 (*.T73)"},
     {22, "All files (*.*)"},
     {26, "*.T73"},
     {27, "*.*"},
+    {28, "Open"},
+    {29, "Save As"},
+    {30, "%s already exists.\nDo you want to replace it?"},
     // Popup menu commands
     {31, "&New\tCtrl+N"},
     {32, "&Open...\tCtrl+O"},
@@ -655,7 +660,7 @@ constexpr BuiltinText kBuiltinTexts[] = {
     {2420, "Inverse Only: decode inverse Aztec barcodes only"},
     {2421, "Inverse Autodetect: decode both regular and inverse Aztec barcodes"},
     // Message titles
-    {2501, "&Preview\tCtrl+P"},
+    {2501, "Pre&view\tCtrl+P"},
     {2502, "PREVIEW"},
     {2503, "Scan: click the scanner"},
     {2504, "This line does not read codes"},

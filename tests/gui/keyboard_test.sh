@@ -131,8 +131,8 @@ run_in_language() {
     program=
 }
 
-run_in_language "" "New file" '^Select a file$' '^Select a file$'
-run_in_language Deutsch "Neue Datei" '^Select a file$' '^Select a file$'
+run_in_language "" "New file" '^Open$' '^Save As$'
+run_in_language Deutsch "Neue Datei" '^Öffnen$' '^Speichern unter$'
 
 [ "$failures" -eq 0 ] || { echo "$failures failures; the program's output is in $work"; exit 1; }
 echo "all keys did what they stand for"

@@ -3,8 +3,10 @@
 #include <wx/combobox.h>
 #include <wx/dialog.h>
 #include <wx/notebook.h>
+#include <wx/statbmp.h>
 #include <wx/textctrl.h>
 #include <wx/timer.h>
+#include <wx/uiaction.h>
 
 #include <functional>
 #include <memory>
@@ -12,6 +14,7 @@
 
 #include "test_dialog.h"
 #include "ui/property_sheet.h"
+#include "ui/wx/message_box.h"
 #include "ui/wx/sheet_dialog.h"
 #include "ui/wx/wx_host.h"
 
@@ -158,17 +161,22 @@ PropertySheet make_sheet(int& take_overs, int& pages_made) {
 
 TEST(WxHostSheet, PagesAreBuiltWhenTheirTabIsFirstShownAndOkTakesOverTheShownOnes) {
     WxHost host;
+    // The sheet's buttons are program texts 8 and 9, as a language file gives them.
+    host.set_caption_source([](int id) { return id == 8 ? "Gut" : id == 9 ? "Lass" : "?"; });
     Later later;
     int take_overs = 0;
     int pages_made = 0;
 
     PropertySheet confirmed = make_sheet(take_overs, pages_made);
     wxString caption;
+    wxString buttons;
     std::size_t tab_count = 0;
     later.after(100, [&] {
         auto* sheet = dynamic_cast<wxDialog*>(wxWindow::FindWindowByName(SheetDialog::kWindowName));
         ASSERT_NE(sheet, nullptr);
         caption = sheet->GetTitle();
+        buttons = sheet->FindWindow(wxID_OK)->GetLabel() + "/" +
+                  sheet->FindWindow(wxID_CANCEL)->GetLabel();
         auto* tabs =
             dynamic_cast<wxNotebook*>(wxWindow::FindWindowByName(SheetDialog::kTabsName, sheet));
         ASSERT_NE(tabs, nullptr);
@@ -189,6 +197,7 @@ TEST(WxHostSheet, PagesAreBuiltWhenTheirTabIsFirstShownAndOkTakesOverTheShownOne
     });
     EXPECT_EQ(host.run_sheet(confirmed), kIdOk);
     EXPECT_EQ(caption, wxString(L"Sheet \u20AC"));
+    EXPECT_EQ(buttons, "Gut/Lass");
     EXPECT_EQ(tab_count, 3u);
     EXPECT_EQ(take_overs, 2);
     ASSERT_NE(confirmed.page(2), nullptr);
@@ -200,6 +209,50 @@ TEST(WxHostSheet, PagesAreBuiltWhenTheirTabIsFirstShownAndOkTakesOverTheShownOne
                 [&] { press(wxWindow::FindWindowByName(SheetDialog::kWindowName), wxID_CANCEL); });
     EXPECT_EQ(host.run_sheet(cancelled), kIdCancel);
     EXPECT_EQ(take_overs, 2);
+}
+
+// A warning shows the exclamation icon and its whole title, and Esc answers a box that has only
+// OK with OK. The save prompt shows the question icon and answers as clicked.
+TEST(WxHostMessageBox, ShowsItsIconAndItsWholeTitle) {
+    WxHost host;
+    Later later;
+    const auto icon_of = [](wxWindow* box) -> wxBitmap {
+        for (wxWindow* child : box->GetChildren()) {
+            if (auto* picture = dynamic_cast<wxStaticBitmap*>(child)) return picture->GetBitmap();
+        }
+        return wxNullBitmap;
+    };
+    bool warning_icon = false;
+    int title_width = 0;
+    int box_width = 0;
+    later.after(300, [&] {
+        wxWindow* box = wxWindow::FindWindowByName(MessageBox::kWindowName);
+        ASSERT_NE(box, nullptr);
+        const wxBitmap icon = icon_of(box);
+        warning_icon = icon.IsOk() && icon.GetWidth() >= 16;
+        const wxFont bold = box->GetFont().Bold();
+        box->GetTextExtent("Warning", &title_width, nullptr, nullptr, nullptr, &bold);
+        box_width = box->GetSize().x;
+        wxUIActionSimulator person;
+        const wxRect shown = box->GetScreenRect();
+        person.MouseMove(shown.GetLeft() + shown.GetWidth() / 2, shown.GetTop() + 10);
+        person.Char(WXK_ESCAPE);
+    });
+    EXPECT_EQ(host.message_box("Invalid value!", "Warning", kMbOk | kMbIconExclamation), kIdOk);
+    EXPECT_TRUE(warning_icon);
+    EXPECT_GT(box_width, title_width + 100);
+
+    bool question_icon = false;
+    later.after(300, [&] {
+        wxWindow* box = wxWindow::FindWindowByName(MessageBox::kWindowName);
+        ASSERT_NE(box, nullptr);
+        question_icon = icon_of(box).IsOk();
+        press(box, wxID_NO);
+    });
+    EXPECT_EQ(host.message_box("Save current program ?", "Terminal Composer",
+                               kMbYesNoCancel | kMbIconQuestion),
+              kIdNo);
+    EXPECT_TRUE(question_icon);
 }
 
 }  // namespace

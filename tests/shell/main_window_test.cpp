@@ -62,7 +62,7 @@ TEST(MainWindow, PopupMenuItemsRecentFilesAndLanguage) {
     const ui::Menu plain = build_popup_menu(texts, {});
     EXPECT_EQ(texts_of(plain),
               (std::vector<std::string>{"&New\tCtrl+N", "&Open...\tCtrl+O", "&Save\tCtrl+S",
-                                        "Save &As...", "-", "&Edit\tCtrl+E", "&Preview\tCtrl+P",
+                                        "Save &As...", "-", "&Edit\tCtrl+E", "Pre&view\tCtrl+P",
                                         "Application &map...", "&Preferences...", "-", "A&bout...",
                                         "E&xit\tAlt+F4"}));
     EXPECT_EQ(commands_of(plain), (std::vector<int>{31, 32, 33, 34, 0, 35, kCommandPreview,
@@ -85,11 +85,10 @@ TEST(MainWindow, PopupMenuItemsRecentFilesAndLanguage) {
     texts.set_language_active(true);
     const ui::Menu german = build_popup_menu(texts, {"C:\\a.T73"});
     EXPECT_EQ(texts_of(german),
-              (std::vector<std::string>{"&Neu\tStrg+N", "\xD6&ffnen...", "&Speichern", "", "-",
-                                        "&Bearbeiten", "&Preview\tCtrl+P", "Application &map...",
-                                        "&Einstellungen...", "-",
-                                        recent_file_menu_text(0, "C:\\a.T73"), "-", "&Info...",
-                                        "&Beenden"}));
+              (std::vector<std::string>{
+                  "&Neu\tStrg+N", "\xD6&ffnen...", "&Speichern", "", "-", "&Bearbeiten",
+                  "Pre&view\tCtrl+P", "Application &map...", "&Einstellungen...", "-",
+                  recent_file_menu_text(0, "C:\\a.T73"), "-", "&Info...", "&Beenden"}));
 }
 
 TEST(MainWindow, CreationStartsTheSessionPutsTheWindowInPlaceAndBuildsTheMenu) {

@@ -53,7 +53,7 @@ TEST(BuiltinTexts, EveryTextHasOneIdentifierInRangeAndFitsTheTextBuffer) {
     EXPECT_EQ(found, builtin_text_count());
     EXPECT_TRUE(builtin_text(INT_MIN).empty());
     EXPECT_TRUE(builtin_text(INT_MAX).empty());
-    EXPECT_TRUE(builtin_text(8).empty());
+    EXPECT_TRUE(builtin_text(10).empty());
 }
 
 TEST(BuiltinTexts, ProgramTextsAreStoredExactlyAsQuoted) {

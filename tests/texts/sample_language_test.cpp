@@ -1,7 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <filesystem>
+#include <ostream>
+#include <set>
 #include <string>
+#include <string_view>
+#include <vector>
 
 #include "document/test_files.h"
 #include "reader/symbology_members.h"
@@ -39,6 +44,90 @@ TEST(SampleLanguageFile, LoadsThroughTheProgramTexts) {
     EXPECT_EQ(slot_text(tables.slot(3002)), "Ende");
     EXPECT_EQ(slot_text(tables.slot(3621)), " Datensatz Nr.");
     EXPECT_EQ(slot_text(tables.slot(3661)), "Code 39" + std::string(43, ' '));
+}
+
+// What a translation must keep of the built-in text: its "%" conversions, whether it has an
+// access key ("&New"; "&&" is an ampersand shown), the shortcut after a tab, and the blanks
+// around it (list items are joined to numbers: "form  1").
+struct Markers {
+    std::string conversions;
+    bool access_key = false;
+    bool shortcut = false;
+    std::size_t leading_blanks = 0;
+    std::size_t trailing_blanks = 0;
+    friend bool operator==(const Markers&, const Markers&) = default;
+};
+
+std::ostream& operator<<(std::ostream& out, const Markers& m) {
+    return out << "{%" << m.conversions << " &" << m.access_key << " tab " << m.shortcut
+               << " blanks " << m.leading_blanks << "/" << m.trailing_blanks << "}";
+}
+
+Markers markers_of(std::string_view text) {
+    Markers m;
+    for (std::size_t i = 0; i + 1 < text.size(); ++i) {
+        if (text[i] == '%') {
+            m.conversions += text[++i];
+        } else if (text[i] == '&') {
+            if (text[i + 1] == '&') {
+                ++i;
+            } else if (std::isalnum(static_cast<unsigned char>(text[i + 1])) != 0) {
+                m.access_key = true;  // "Date & Time" shows an ampersand
+            }
+        }
+    }
+    m.shortcut = text.find('\t') != std::string_view::npos;
+    const std::size_t first = text.find_first_not_of(' ');
+    m.leading_blanks = first == std::string_view::npos ? text.size() : first;
+    m.trailing_blanks =
+        first == std::string_view::npos ? 0 : text.size() - 1 - text.find_last_not_of(' ');
+    return m;
+}
+
+// The access key of a menu item: the letter after its single "&", in lower case.
+char access_key(std::string_view item) {
+    const std::size_t amp = item.find('&');
+    if (amp == std::string_view::npos || amp + 1 >= item.size()) return 0;
+    return static_cast<char>(std::tolower(static_cast<unsigned char>(item[amp + 1])));
+}
+
+// The popup menu's items: New, Open..., Save, Save As..., Edit, Preferences..., About..., Exit,
+// Preview, Application map...
+constexpr int kMenuItemTexts[] = {31, 32, 33, 34, 35, 36, 37, 38, 2501, 2511};
+
+// The built-in texts and every language file that ships: the popup menu's access keys differ;
+// each translated program text keeps the markers of the built-in one and fits its 160-character
+// buffer, each device text its 50 characters.
+TEST(SampleLanguageFile, EveryShippedLanguageKeepsMarkersLengthsAndUniqueMenuKeys) {
+    std::vector<std::string> languages{"0"};
+    for (const auto& file : fs::directory_iterator(kBuiltFile.parent_path())) {
+        if (file.path().extension() == ".lng") languages.push_back(file.path().stem().string());
+    }
+    ASSERT_GE(languages.size(), 2u);
+    for (const std::string& language : languages) {
+        SCOPED_TRACE(language);
+        ProgramTexts texts;
+        texts.start_languages(kBuiltFile.parent_path(), language);
+        ASSERT_EQ(texts.language_active(), language != "0");
+        std::set<char> keys;
+        for (const int id : kMenuItemTexts) {
+            const std::string item = texts.load_program_text(id);
+            EXPECT_NE(access_key(item), 0) << id << " " << item;
+            EXPECT_TRUE(keys.insert(access_key(item)).second) << "access key used twice: " << item;
+        }
+        for (int id = 0; id < 5000 && texts.language_active(); ++id) {
+            const std::string& text = texts.language_entry(id);
+            if (text.empty()) continue;
+            const Markers built_in = markers_of(builtin_text(id));
+            if (id < 3001) {
+                EXPECT_EQ(markers_of(text), built_in) << id << " \"" << text << "\"";
+                EXPECT_LE(text.size(), 160u) << id;
+            } else {
+                EXPECT_EQ(markers_of(text).conversions, built_in.conversions) << id;
+                EXPECT_LE(text.size(), 50u) << id;
+            }
+        }
+    }
 }
 
 // The captions of every control of the five pages, page by page, as a session in `language`

@@ -9,7 +9,8 @@
 
 namespace tc::ui::wx {
 
-SheetDialog::SheetDialog(wxWindow* parent, PropertySheet& sheet)
+SheetDialog::SheetDialog(wxWindow* parent, PropertySheet& sheet, const wxString& ok_caption,
+                         const wxString& cancel_caption)
     : wxDialog(parent, wxID_ANY, shown_text_to_display(sheet.caption()), wxDefaultPosition,
                wxDefaultSize, wxDEFAULT_DIALOG_STYLE, kWindowName),
       sheet_(sheet) {
@@ -27,8 +28,8 @@ SheetDialog::SheetDialog(wxWindow* parent, PropertySheet& sheet)
     });
 
     auto* buttons = new wxStdDialogButtonSizer();
-    auto* ok = new wxButton(this, wxID_OK);
-    auto* cancel = new wxButton(this, wxID_CANCEL);
+    auto* ok = new wxButton(this, wxID_OK, ok_caption);
+    auto* cancel = new wxButton(this, wxID_CANCEL, cancel_caption);
     ok->SetDefault();
     buttons->AddButton(ok);
     buttons->AddButton(cancel);

@@ -20,7 +20,8 @@ class SheetDialog : public wxDialog {
     static constexpr const char* kWindowName = "tc_editor_sheet";
     static constexpr const char* kTabsName = "tc_editor_sheet_tabs";
 
-    SheetDialog(wxWindow* parent, PropertySheet& sheet);
+    // `ok` and `cancel` are the captions of the sheet's two buttons.
+    SheetDialog(wxWindow* parent, PropertySheet& sheet, const wxString& ok, const wxString& cancel);
     ~SheetDialog() override;
 
     // Runs the created sheet until OK or Cancel; returns the sheet's result.

@@ -2,13 +2,16 @@
 
 #include <wx/filedlg.h>
 #include <wx/menu.h>
-#include <wx/msgdlg.h>
+#include <wx/settings.h>
 
+#include <algorithm>
 #include <filesystem>
+#include <vector>
 
 #include "platform/platform.h"
 #include "ui/property_sheet.h"
 #include "ui/wx/file_dialog_request.h"
+#include "ui/wx/message_box.h"
 #include "ui/wx/modal_dialog.h"
 #include "ui/wx/sheet_dialog.h"
 #include "ui/wx/text_conversion.h"
@@ -16,53 +19,47 @@
 namespace tc::ui::wx {
 namespace {
 
-constexpr unsigned kMbOkCancel = 0x01;
-constexpr unsigned kMbYesNo = 0x04;
-constexpr unsigned kMbIconHand = 0x10;
-constexpr unsigned kMbIconAsterisk = 0x40;
-constexpr unsigned kMbIconMask = 0xF0;
+// Program texts of the windows that the host makes itself.
+constexpr int kTextSheetOk = 8;
+constexpr int kTextSheetCancel = 9;
+constexpr int kTextOpenTitle = 28;
+constexpr int kTextSaveAsTitle = 29;
+constexpr int kTextReplaceQuestion = 30;  // "%s" stands for the file's name
 
-long message_style(unsigned style) {
-    long wx_style = 0;
-    switch (style & kMbButtonMask) {
-        case kMbOkCancel:
-            wx_style = wxOK | wxCANCEL;
-            break;
-        case kMbYesNoCancel:
-            wx_style = wxYES_NO | wxCANCEL;
-            break;
-        case kMbYesNo:
-            wx_style = wxYES_NO;
-            break;
-        default:
-            wx_style = wxOK;
-            break;
-    }
-    switch (style & kMbIconMask) {
-        case kMbIconHand:
-            return wx_style | wxICON_ERROR;
-        case kMbIconQuestion:
-            return wx_style | wxICON_QUESTION;
-        case kMbIconExclamation:
-            return wx_style | wxICON_EXCLAMATION;
-        case kMbIconAsterisk:
-            return wx_style | wxICON_INFORMATION;
-        default:
-            return wx_style | wxICON_NONE;
-    }
-}
+// The popup menu shows each item's shortcut text after a tab as the program text writes it
+// ("Strg+N"): the toolkit would parse it as a key and show its own name for it, or nothing. The
+// key itself comes from the accelerator table. Hair spaces line the shortcut column up.
+constexpr wxChar kHairSpace = 0x200A;
 
-int message_result(int wx_result) {
-    switch (wx_result) {
-        case wxID_YES:
-            return kIdYes;
-        case wxID_NO:
-            return kIdNo;
-        case wxID_CANCEL:
-            return kIdCancel;
-        default:
-            return kIdOk;
+std::vector<wxString> menu_labels(const Menu& menu, const wxWindow& window) {
+    const wxFont font = wxSystemSettings::GetFont(wxSYS_DEFAULT_GUI_FONT);
+    const auto width = [&](const wxString& text) {
+        int w = 0;
+        window.GetTextExtent(wxStripMenuCodes(text, wxStrip_Mnemonics), &w, nullptr, nullptr,
+                             nullptr, &font);
+        return w;
+    };
+    int column = 0;
+    for (const MenuItem& item : menu) {
+        const wxString text = shown_text_to_display(item.text);
+        if (text.Find('\t') != wxNOT_FOUND) {
+            column = std::max(column, width(text.BeforeFirst('\t')));
+        }
     }
+    column += width("MMM");
+    const int hair = std::max(1, width(wxString(kHairSpace, 8)) / 8);
+    std::vector<wxString> labels;
+    for (const MenuItem& item : menu) {
+        wxString label = shown_text_to_display(item.text);
+        if (label.Find('\t') != wxNOT_FOUND) {
+            const wxString name = label.BeforeFirst('\t');
+            const int gap = column - width(name);
+            label = name + wxString(kHairSpace, static_cast<std::size_t>((gap + hair - 1) / hair)) +
+                    label.AfterFirst('\t');
+        }
+        labels.push_back(label);
+    }
+    return labels;
 }
 
 // Keeps a window on the host's stack of open dialogs while it runs.
@@ -95,7 +92,8 @@ int WxHost::run_modal(Dialog& dialog) {
 
 int WxHost::run_sheet(PropertySheet& sheet) {
     sheet.create(*this);
-    SheetDialog window(owner(), sheet);
+    SheetDialog window(owner(), sheet, to_display(caption(Caption{kTextSheetOk})),
+                       to_display(caption(Caption{kTextSheetCancel})));
     const OpenDialog open(open_dialogs_, &window);
     return window.run();
 }
@@ -104,11 +102,12 @@ int WxHost::popup_menu(const Menu& menu, Point screen_position) {
     wxWindow* window = owner();
     if (window == nullptr) return 0;
     wxMenu popup;
-    for (const MenuItem& item : menu) {
-        if (item.separator) {
+    const std::vector<wxString> labels = menu_labels(menu, *window);
+    for (std::size_t i = 0; i < menu.size(); ++i) {
+        if (menu[i].separator) {
             popup.AppendSeparator();
         } else {
-            popup.Append(item.command, shown_text_to_display(item.text));
+            popup.Append(menu[i].command, labels[i]);
         }
     }
     const wxPoint at = window->ScreenToClient(wxPoint(screen_position.x, screen_position.y));
@@ -117,14 +116,13 @@ int WxHost::popup_menu(const Menu& menu, Point screen_position) {
 }
 
 int WxHost::message_box(const std::string& text, const std::string& title, unsigned style) {
-    wxMessageDialog box(owner(), shown_text_to_display(text), shown_text_to_display(title),
-                        message_style(style));
+    MessageBox box(owner(), shown_text_to_display(text), shown_text_to_display(title), style);
     const OpenDialog open(open_dialogs_, &box);
-    return message_result(box.ShowModal());
+    return box.run();
 }
 
 std::optional<std::string> WxHost::open_file_dialog(const FileDialogRequest& request) {
-    wxFileDialog dialog(owner(), wxFileSelectorPromptStr,
+    wxFileDialog dialog(owner(), to_display(caption(Caption{kTextOpenTitle})),
                         file_name_to_display(request.initial_folder),
                         file_name_to_display(request.initial_name), file_wildcard(request),
                         wxFD_OPEN | wxFD_FILE_MUST_EXIST);
@@ -136,9 +134,10 @@ std::optional<std::string> WxHost::open_file_dialog(const FileDialogRequest& req
 std::optional<std::string> WxHost::save_file_dialog(const FileDialogRequest& request) {
     // The dialog adds the default extension after it returns, so it checks for an existing file
     // itself only when no extension can be added.
-    wxFileDialog dialog(
-        owner(), wxFileSelectorPromptStr, file_name_to_display(request.initial_folder),
-        file_name_to_display(request.initial_name), file_wildcard(request), wxFD_SAVE);
+    const wxString title = to_display(caption(Caption{kTextSaveAsTitle}));
+    wxFileDialog dialog(owner(), title, file_name_to_display(request.initial_folder),
+                        file_name_to_display(request.initial_name), file_wildcard(request),
+                        wxFD_SAVE);
     const OpenDialog open(open_dialogs_, &dialog);
     while (dialog.ShowModal() == wxID_OK) {
         const std::string path = with_default_extension(file_name_from_display(dialog.GetPath()),
@@ -148,12 +147,10 @@ std::optional<std::string> WxHost::save_file_dialog(const FileDialogRequest& req
             !std::filesystem::exists(platform::to_path(path), error)) {
             return path;
         }
-        const wxString question = wxString::Format("%s already exists.\nDo you want to replace it?",
-                                                   file_name_to_display(path));
-        if (wxMessageBox(question, dialog.GetTitle(), wxYES_NO | wxICON_EXCLAMATION, &dialog) ==
-            wxYES) {
-            return path;
-        }
+        wxString question = to_display(caption(Caption{kTextReplaceQuestion}));
+        question.Replace("%s", file_name_to_display(path), false);
+        MessageBox box(&dialog, question, title, kMbYesNo | kMbIconExclamation);
+        if (box.run() == kIdYes) return path;
     }
     return std::nullopt;
 }
