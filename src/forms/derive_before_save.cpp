@@ -108,16 +108,18 @@ void store_figures(FormRecord& form, const RecordFigures& figures) {
     form.record_length_high = static_cast<Byte>(figures.length / 256);
 }
 
-// A Form that hands its data down sets the next Form's flag here; a next Form earlier in the order
-// has already been counted and includes the field only from the next save on.
+// Every Form that hands its data down sets the next Form's flag before any Form is counted, so
+// that the figures of a next Form earlier in the order include the handed-over field as well: the
+// file never holds figures that its own flags contradict.
 void derive_record_figures(std::span<FormRecord, kFormCount> forms,
                            const ReaderSettingsRecord& reader) {
+    for (const FormRecord& form : forms) {
+        if (form.record_mode == kRecordPassDown) hand_over_to_next_form(forms, form);
+    }
     const bool refreshes_extra_lengths = reader[reader::kExtraLengthSwitch] == 1;
     for (FormRecord& form : forms) {
         RecordFigures figures;
-        if (form.record_mode == kRecordPassDown) {
-            hand_over_to_next_form(forms, form);
-        } else if (saves_counted_record(form)) {
+        if (form.record_mode != kRecordPassDown && saves_counted_record(form)) {
             if (refreshes_extra_lengths) refresh_extra_lengths(form);
             figures = count_record_fields(form);
         }
