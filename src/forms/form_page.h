@@ -27,6 +27,11 @@ class FormPage : public ui::Page {
     // The Barcode page switched the RFID reader on or off: switching it off turns every input
     // source "RFID" of every working Form into "all"; the input source lists are refilled.
     void rfid_switched(bool on);
+    // The Barcode page chose another reader: without the 2D reader the shown Form loses its
+    // "large data" and "read from 2D" lines at once, as confirming the sheet would.
+    void reader_switched() {
+        if (created()) remove_2d_types();
+    }
 
     const std::array<FormRecord, kFormCount>& working_forms() const { return forms_; }
     std::size_t current_form() const { return current_; }
@@ -83,6 +88,7 @@ class FormPage : public ui::Page {
     void apply_msqi_rows(bool lookup_file);
     void remove_msqi_layout();
     void remove_2d_types();
+    void show_link_state(std::size_t row);
     void adjust_2d_items(std::size_t row);
     std::optional<std::string> extra_type_item(std::size_t row) const;
     void set_type_list(std::size_t row, std::optional<std::string_view> extra);

@@ -78,11 +78,15 @@ void FormPage::update_line_controls(std::size_t row) {
     }
     enable(row_control(min_length_edit, row), rule.lengths);
     enable(row_control(max_length_edit, row), rule.lengths);
-    // A disabled link list shows "nil"; the stored link stays.
+    show_link_state(row);
+    enable(row_control(more_button, row), rule.more);
+}
+
+// A disabled link list shows "nil"; the stored link stays.
+void FormPage::show_link_state(std::size_t row) {
     const bool link = link_list_wanted(row);
     enable(row_control(link_list, row), link);
-    if (!link) set_selection(row_control(link_list, row), 0);
-    enable(row_control(more_button, row), rule.more);
+    set_selection(row_control(link_list, row), link ? form().link[row] : 0);
 }
 
 // Whether the row's link list is enabled, for its data type and the Form's layout.
@@ -119,13 +123,14 @@ void FormPage::fill_link_list(std::size_t row) {
         form_items::link_items(lookup_file, type, texts_, numbers_);
     Byte& link = form().link[row];
     if (lookup_file) {
-        if (items.size() == kLinkItemsWithoutSignedFields && link > kLinkedFields) {
-            link =
-                static_cast<Byte>(link % kLinkedFields == 0 ? kLinkedFields : link % kLinkedFields);
-        }
         if (msqi() && row == 0) {
             const LookupRecord& lookup = document_.lookups_working[form().lookup_file - 1];
             link = static_cast<Byte>(lookup.field_count != 0 ? lookup.key_field + 1 : 0);
+        }
+        // Folded after the key field of a damaged Lookup too, so that the list has its item.
+        if (items.size() == kLinkItemsWithoutSignedFields && link > kLinkedFields) {
+            link =
+                static_cast<Byte>(link % kLinkedFields == 0 ? kLinkedFields : link % kLinkedFields);
         }
     } else if (msqi()) {
         link = 0;

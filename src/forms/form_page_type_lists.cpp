@@ -1,5 +1,6 @@
 #include "forms/form_page.h"
 #include "forms/length_input.h"
+#include "forms/line_type_fit.h"
 #include "resources/form_page_layout.h"
 
 namespace tc {
@@ -57,9 +58,15 @@ void FormPage::apply_msqi_layout(bool on) {
             set_text(max_edit, std::to_string(kMaxLineLength));
         }
     }
-    f.data_type[0] = kTypeText;
-    f.data_type[1] = kTypeMsqi;
+    const Byte msqi_types[kMsqiRows] = {kTypeText, kTypeMsqi};
     for (std::size_t row = 0; row < kMsqiRows; ++row) {
+        // As any type change: only what the new type holds, and the lengths the row shows.
+        if (f.data_type[row] != msqi_types[row]) {
+            f.data_type[row] = msqi_types[row];
+            fit_changed_line(f, row);
+            min_length_changed(row);
+            max_length_changed(row);
+        }
         show_type(row);
         enable_line_fields(row, true);
         enable(row_control(data_type_list, row), false);
@@ -95,7 +102,7 @@ void FormPage::remove_msqi_layout() {
     enable(kNextList, true);
     enable_record_dependent_controls();
     const Byte first_type = type_of(0);
-    enable(row_control(link_list, 0), link_list_wanted(0));
+    show_link_state(0);
     enable(row_control(input_source_list, 0),
            (first_type >= kTypeText && first_type <= kTypeBoolean) ||
                first_type == kTypeAlphameric || first_type == kTypeMsqi);
@@ -103,7 +110,7 @@ void FormPage::remove_msqi_layout() {
         if (extra_type_item(row) == std::string(form_items::kMsqi)) {
             if (type_of(row) == kTypeMsqi) reset_line(row);
             set_type_list(row, std::nullopt);
-            enable(row_control(link_list, row), link_list_wanted(row));
+            show_link_state(row);
         }
         enable(row_control(data_type_list, row), true);
     }

@@ -91,6 +91,8 @@ void BarcodePage::on_created() {
     load_reader_group();
     load_good_read();
     load_mode();
+    // The Settings page's image capture follows the reader that this page now stores.
+    tell_settings_page();
 }
 
 void BarcodePage::fill_lists() {
@@ -271,6 +273,7 @@ void BarcodePage::reader_chosen() {
     document_.reader_states = derive_reader_states(working_);
     load_mode();
     tell_settings_page();
+    tell_form_page_reader();
 }
 
 // Reset works on the working copy only. An RFID reader that it removes is removed from the Form
@@ -284,6 +287,7 @@ void BarcodePage::reset() {
     load_good_read();
     load_mode();
     tell_settings_page();
+    tell_form_page_reader();
     if (had_rfid && !document_.rfid) tell_form_page();
 }
 

@@ -77,6 +77,7 @@ class BarcodePage : public ui::Page, public BarcodePageHandle {
     void coupon_off();
     void gs1_128_on();
     void tell_form_page();
+    void tell_form_page_reader();
     void tell_settings_page();
 
     DesignDocument& document_;

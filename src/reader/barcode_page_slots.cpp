@@ -173,6 +173,13 @@ void BarcodePage::tell_form_page() {
     }
 }
 
+void BarcodePage::tell_form_page_reader() {
+    if (sheet() == nullptr || sheet()->page_count() <= kFormPageIndex) return;
+    if (auto* form = dynamic_cast<FormPage*>(sheet()->page(kFormPageIndex))) {
+        form->reader_switched();
+    }
+}
+
 void BarcodePage::tell_settings_page() {
     if (sheet() == nullptr || sheet()->page_count() <= kSettingsPageIndex) return;
     if (auto* settings = dynamic_cast<SettingsPage*>(sheet()->page(kSettingsPageIndex))) {

@@ -19,6 +19,7 @@ constexpr int kCarriageReturn = 13;
 constexpr int kComma = 44;
 constexpr int kMaxDisplayTime = 99;
 constexpr std::size_t kDelimiterDigits = 3;
+constexpr std::size_t kBarcodePageIndex = 3;
 constexpr std::size_t kDisplayTimeDigits = 2;
 constexpr std::size_t kPasswordLength = 10;
 constexpr std::size_t kStoreLength = 260;
@@ -273,7 +274,14 @@ void SettingsPage::show_camera() {
 void SettingsPage::refresh_image_capture() {
     const ReaderSettingsRecord& reader = document_.reader_working;
     const bool capturing = reader[reader::kImageCapture] != 0;
-    const bool two_d = reader[reader::kReaderTypeBits] == reader::kType2D;
+    // Once the Barcode page is open it stores the reader it is laid out for; until then the
+    // reader-type bits stay, and saving keeps image capture only with the 2D bit among them.
+    const bool barcode_page_open = sheet() != nullptr &&
+                                   sheet()->page_count() > kBarcodePageIndex &&
+                                   sheet()->page(kBarcodePageIndex) != nullptr;
+    const bool two_d =
+        document_.reader_states.mode() == ReaderMode::TwoD &&
+        (barcode_page_open || (reader[reader::kReaderTypeBits] & reader::kType2D) != 0);
     if (!capturing || !two_d) settings_.security_image_capture = 0;
     set_checked(kImageCaptureCheck, settings_.security_image_capture != 0);
     enable(kImageCaptureCheck, two_d && capturing);

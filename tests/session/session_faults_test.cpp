@@ -182,49 +182,77 @@ TEST_F(SessionFaults, ATypeChangeKeepsOnlyWhatTheNewTypeHolds) {
     EXPECT_TRUE(problems().empty());
 }
 
-// A disabled control shows what confirming stores, and a new sheet on the result shows the same.
-TEST_F(SessionFaults, DisabledFormControlsShowWhatIsStored) {
+// A Form page control shows what confirming stores, and a new sheet on the result shows the same.
+TEST_F(SessionFaults, FormControlsShowWhatIsStored) {
     struct Case {
         const char* what;
-        std::function<void(FormRecord&)> set;
-        std::function<void(ui::Page&)> act;
+        std::function<void(DesignDocument&)> set;
+        std::function<void(Sheet&)> act;
         int control;
         bool enabled;
         std::string shown;
     };
-    const auto image_path_off = [this](ui::Page& forms) {
-        host.on_dialog("IMAGEPROPERTIESDLG", [](ui::Dialog& d) {
-            d.user_clicks(resources::image_properties_ids::kEditPathCheck);
-            d.user_presses_ok();
-        });
-        forms.user_clicks(form_ids::more_button(0));
+    const auto on_form_page = [](auto act) { return [act](Sheet& s) { act(page(s, kFormPage)); }; };
+    const auto click_in = [this](const char* dialog, int check, int button) {
+        return [this, dialog, check, button](Sheet& s) {
+            host.on_dialog(dialog, [check](ui::Dialog& d) {
+                d.user_clicks(check);
+                d.user_presses_ok();
+            });
+            page(s, kFormPage).user_clicks(button);
+        };
     };
     const Case cases[] = {
-        {"key field under update lookup", [](FormRecord&) {},
-         [](ui::Page& forms) {
+        {"key field under update lookup", [](DesignDocument&) {}, on_form_page([](ui::Page& forms) {
              forms.user_chooses(form_ids::kKeyFieldList, 7);
              forms.user_chooses(form_ids::kRecordList, 1);
-         },
+         }),
          form_ids::kKeyFieldList, false, "none"},
-        {"MSQI row after a lookup file is chosen", [](FormRecord& f) { f.msqi_enabled = 1; },
-         [](ui::Page& forms) { forms.user_chooses(form_ids::kLookupList, 1); },
+        {"MSQI row after a lookup file is chosen",
+         [](DesignDocument& d) { d.forms[0].msqi_enabled = 1; },
+         on_form_page([](ui::Page& forms) { forms.user_chooses(form_ids::kLookupList, 1); }),
          form_ids::data_type_list(2), true, "nil"},
         {"image lengths without Edit file path",
-         [](FormRecord& f) {
-             f.data_type[0] = kTypeImage;
-             f.edit_file_path[0] = f.save_file_path[0] = 1;
-             f.min_length[0] = 160;
+         [](DesignDocument& d) {
+             d.forms[0].data_type[0] = kTypeImage;
+             d.forms[0].edit_file_path[0] = d.forms[0].save_file_path[0] = 1;
+             d.forms[0].min_length[0] = 160;
          },
-         image_path_off, form_ids::min_length_edit(0), false, "0"},
+         click_in("IMAGEPROPERTIESDLG", resources::image_properties_ids::kEditPathCheck,
+                  form_ids::more_button(0)),
+         form_ids::min_length_edit(0), false, "0"},
+        {"a boolean line made the MSQI text line",
+         [](DesignDocument& d) { d.forms[0].data_type[0] = kTypeBoolean; },
+         click_in("ADVANCEDLG", resources::advanced_ids::kMsqiCheck, form_ids::kAdvancedButton),
+         form_ids::max_length_edit(0), true, "160"},
+        {"line 1 after MSQI on a damaged Lookup's key field",
+         [](DesignDocument& d) {
+             d.lookups[0].field_count = 2;
+             d.lookups[0].key_field = 35;
+             d.forms[0].lookup_file = 1;
+             d.forms[0].msqi_enabled = 1;
+         },
+         click_in("ADVANCEDLG", resources::advanced_ids::kMsqiCheck, form_ids::kAdvancedButton),
+         form_ids::link_list(0), true, "field 12"},
+        {"a large data line when the reader is taken away",
+         [](DesignDocument& d) { d.forms[0].data_type[0] = kTypeLargeData; },
+         [](Sheet& s) {
+             page(s, kFormPage);
+             page(s, kBarcodePage).user_chooses(barcode_ids::kReaderList, 0);
+         },
+         form_ids::data_type_list(0), true, "nil"},
     };
-    const FormRecord fresh = form();
+    const DesignDocument fresh = doc();
     for (const Case& c : cases) {
-        form() = fresh;
-        c.set(form());
+        doc().forms = fresh.forms;
+        doc().lookups = fresh.lookups;
+        c.set(doc());
+        doc().lookups_working = doc().lookups;
+        set_reader(reader::kType2D);
         PageView left;
         sheet([&](Sheet& s) {
-            ui::Page& forms = page(s, kFormPage);
-            c.act(forms);
+            c.act(s);
+            const ui::Page& forms = *s.page(kFormPage);
             EXPECT_EQ(forms.enabled(c.control), c.enabled) << c.what;
             const ui::Control& control = forms.control(c.control);
             EXPECT_EQ(control.selection < 0 ? control.text : control.items[control.selection],
@@ -260,6 +288,24 @@ TEST_F(SessionFaults, AnImageCaptureTickSurvivesAVisitToAnotherPage) {
         s.user_presses_ok();
     });
     EXPECT_EQ(doc().system.security_image_capture, 1);
+}
+
+// Reader-type bits of the second 2D kind (a damaged file) are stored as the 2D reader once the
+// Barcode page is open; until then they stay, and saving drops image capture without the 2D bit.
+TEST_F(SessionFaults, ImageCaptureFollowsTheReaderThatOkStores) {
+    doc().reader[reader::kImageCapture] = 1;
+    set_reader(0x1C);
+    sheet([](Sheet& s) {
+        EXPECT_FALSE(page(s, kSettingsPage).enabled(SettingsPage::kImageCaptureCheck));
+        page(s, kBarcodePage);
+        ui::Page& settings = page(s, kSettingsPage);
+        EXPECT_TRUE(settings.enabled(SettingsPage::kImageCaptureCheck));
+        settings.user_clicks(SettingsPage::kImageCaptureCheck);
+        s.user_presses_ok();
+    });
+    EXPECT_EQ(doc().reader[reader::kReaderTypeBits], reader::kType2D);
+    EXPECT_EQ(doc().system.security_image_capture, 1);
+    EXPECT_TRUE(problems().empty());
 }
 
 // A carriage return never becomes a delimiter: typed or pasted it is refused with one warning and
