@@ -287,24 +287,5 @@ TEST(T73Commands, LanguageComesFromTheProgramDirectoryWhichStaysUntouched) {
     EXPECT_FALSE(std::filesystem::exists(dir.file("other.T73")));
 }
 
-TEST(T73Commands, TheRealBinaryMakesChecksAndRoundTripsADesign) {
-    TempDir dir;
-    const std::string design = dir.file("new.T73");
-    ToolRun run = test::run_binary(dir, "new \"" + design + "\"");
-    ASSERT_EQ(run.exit_code, 0) << run.err;
-
-    run = test::run_binary(dir, "check \"" + design + "\"");
-    EXPECT_EQ(run.exit_code, 0) << run.err;
-    EXPECT_EQ(run.out, "ok\n");
-
-    run = test::run_binary(dir, "dump \"" + design + "\"");
-    ASSERT_EQ(run.exit_code, 0) << run.err;
-    test::write_text(dir.file("new.json"), run.out);
-    run = test::run_binary(
-        dir, "build \"" + dir.file("new.json") + "\" \"" + dir.file("built.T73") + "\"");
-    EXPECT_EQ(run.exit_code, 0) << run.err;
-    EXPECT_TRUE(read_bytes(dir.file("built.T73")) == read_bytes(design));
-}
-
 }  // namespace
 }  // namespace tc::t73

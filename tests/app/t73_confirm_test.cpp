@@ -49,14 +49,6 @@ void reset_nil_lines(std::vector<Byte>& design) {
     }
 }
 
-// The save normalisation of the reader kind and its copy, for the reader-type bits the page wrote.
-void normalise_reader_kind(std::vector<Byte>& design) {
-    const Byte bits = reader_byte(design, 404);
-    reader_byte(design, 0) = (bits & 0x02) ? 2 : (bits & 0x40) ? 64 : 1;
-    reader_byte(design, 351) = bits & 0x27;
-    if (!(bits & 0x40)) reader_byte(design, 300) = 0;
-}
-
 TEST(T73Confirm, ANewDesignComesBackWithItsNilLinesReset) {
     // Every page but the Form page takes a new design over as it stands; the modified flag that
     // the sheet's OK sets is not part of the file.
@@ -65,87 +57,6 @@ TEST(T73Confirm, ANewDesignComesBackWithItsNilLinesReset) {
     std::vector<Byte> expected = resaved(design);
     reset_nil_lines(expected);
     EXPECT_EQ(confirmed(design), expected);
-}
-
-// Sets reader byte `offset` in the design and in what is expected of it.
-struct ReaderCase {
-    std::vector<Byte> design;
-    std::vector<Byte> expected;
-
-    explicit ReaderCase(const std::vector<Byte>& fresh) : design(fresh) {}
-    void set(std::size_t offset, Byte value) { reader_byte(design, offset) = value; }
-    // The design as opened and saved, the nil lines reset: the changes of the Barcode page follow.
-    void start_expecting() {
-        expected = resaved(design);
-        reset_nil_lines(expected);
-    }
-    void expect(std::size_t offset, Byte value) { reader_byte(expected, offset) = value; }
-    void check() {
-        normalise_reader_kind(expected);
-        EXPECT_EQ(confirmed(design), expected);
-    }
-};
-
-TEST(T73Confirm, TheBarcodePageAppliesWhatItsReaderModeShows) {
-    const std::vector<Byte> fresh = new_design_bytes();
-    ASSERT_EQ(fresh.size(), kDesignFileSize);
-
-    // ELR: the page shows "None" with the ELR list, and writes no reader but the ELR list.
-    ReaderCase elr(fresh);
-    elr.set(404, 0x02);
-    elr.set(102, 0);
-    elr.start_expecting();
-    elr.expect(404, 0);
-    elr.check();
-
-    // 2D: the laser scan mode is forced, the unused same-barcode time-out is written as 6, the
-    // aiming pattern is stored as 0 or 2, and the decode time-out is kept within 5-99.
-    ReaderCase two_d(fresh);
-    two_d.set(404, 0x40);
-    two_d.set(296, 7);
-    two_d.set(290, 20);
-    two_d.set(293, 1);
-    two_d.set(300, 1);
-    two_d.set(289, 3);
-    two_d.start_expecting();
-    two_d.expect(296, 8);
-    two_d.expect(290, 6);
-    two_d.expect(293, 2);
-    two_d.expect(289, 5);
-    two_d.check();
-
-    // The third 1D kind is laid out as 1D and shows the 1D reader, which is written with the 1D
-    // settings. A scan mode without an item is kept; RFID is bit 0 of byte 736 only.
-    ReaderCase third(fresh);
-    third.set(404, 0x80);
-    third.set(78, 2);
-    third.set(736, 0x06);
-    third.start_expecting();
-    third.expect(404, 0x01);
-    third.expect(736, 0);
-    third.check();
-
-    // No reader: nothing of a mode is written.
-    ReaderCase none(fresh);
-    none.set(404, 0);
-    none.set(78, 2);
-    none.set(79, 200);
-    none.set(736, 0x03);
-    none.start_expecting();
-    none.expect(736, 1);
-    none.check();
-
-    // The second 2D kind is laid out as 2D and shows the 2D reader: the 2D reader is written with
-    // the 2D settings, the image capture kept.
-    ReaderCase second(fresh);
-    second.set(404, 0x04);
-    second.set(296, 7);
-    second.set(300, 1);
-    second.start_expecting();
-    second.expect(404, 0x40);
-    second.expect(300, 1);
-    second.expect(296, 8);
-    second.check();
 }
 
 // The enable bytes of the three symbology lists, slot 1 first.

@@ -71,20 +71,6 @@ TEST(T73Json, DumpThenBuildGivesBackEveryByteOfRandomFiles) {
     }
 }
 
-TEST(T73Json, DumpThenBuildGivesBackANewDesign) {
-    const std::vector<Byte> original = test::new_design_bytes();
-    ASSERT_EQ(original.size(), kDesignFileSize);
-    const Json dumped = dump_design(original);
-    EXPECT_FALSE(dumped.contains("reserved_block"));  // a saved design's reserved block is zero
-    EXPECT_EQ(dumped["format"], "t73 design 2");
-    EXPECT_EQ(dumped["forms"][6]["next_target"], "Form 7");
-    EXPECT_EQ(dumped["forms"][6]["max_length"][0], 160);  // "nil" lines keep 160 in the low byte
-    EXPECT_EQ(dumped["system_settings"]["data_delimiter_1"], 44);
-    EXPECT_EQ(dumped["reader_settings"]["400"][4], 1);  // byte 404: the 1D reader
-    EXPECT_EQ(dumped["device_texts"].size(), 620u);
-    EXPECT_TRUE(build_design(through_text(dumped)) == original);
-}
-
 TEST(T73Json, FieldsAreNamedWhereTheRecordsHoldThem) {
     std::vector<Byte> bytes = zero_design();
     bytes[kMenusOffset + 3 * kMenuSize + 818 + 14] = 21;       // Menu 4 item 15 target

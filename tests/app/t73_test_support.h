@@ -4,9 +4,6 @@
 #include <sys/wait.h>
 
 #include <cstdio>
-#include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <random>
 #include <sstream>
 #include <string>
@@ -14,46 +11,16 @@
 
 #include "app/t73/run_t73.h"
 #include "document/design_file.h"
+#include "document/test_files.h"
 #include "test_paths.h"
 #include "texts/text_slot.h"
 
 namespace tc::t73::test {
 
-// A fresh folder under the system's temporary folder, removed with everything in it.
-class TempDir {
-  public:
-    explicit TempDir(const std::filesystem::path& parent = std::filesystem::temp_directory_path()) {
-        std::string pattern = (parent / "t73-test-XXXXXX").string();
-        path_ = ::mkdtemp(pattern.data()) != nullptr ? pattern : std::string();
-    }
-    TempDir(const TempDir&) = delete;
-    TempDir& operator=(const TempDir&) = delete;
-    ~TempDir() {
-        std::error_code ec;
-        std::filesystem::remove_all(path_, ec);
-    }
-    std::filesystem::path path() const { return path_; }
-    std::string file(const std::string& name) const { return (path_ / name).string(); }
-
-  private:
-    std::filesystem::path path_;
-};
-
-inline std::vector<Byte> read_bytes(const std::string& path) {
-    std::ifstream file(path, std::ios::binary);
-    return std::vector<Byte>(std::istreambuf_iterator<char>(file), {});
-}
-
-inline void write_bytes(const std::string& path, const std::vector<Byte>& bytes) {
-    std::ofstream file(path, std::ios::binary);
-    file.write(reinterpret_cast<const char*>(bytes.data()),
-               static_cast<std::streamsize>(bytes.size()));
-}
-
-inline void write_text(const std::string& path, const std::string& text) {
-    std::ofstream file(path, std::ios::binary);
-    file << text;
-}
+using TempDir = tc::test::TempFolder;
+using tc::test::read_bytes;
+using tc::test::write_bytes;
+using tc::test::write_text;
 
 // What one run of the tool gave.
 struct ToolRun {

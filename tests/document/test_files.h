@@ -13,14 +13,15 @@
 
 namespace tc::test {
 
-// A folder of its own under the system's temporary directory, removed with everything in it.
+// A folder of its own under `parent` (the system's temporary directory), removed with everything in
+// it.
 class TempFolder {
   public:
-    TempFolder() {
+    explicit TempFolder(
+        const std::filesystem::path& parent = std::filesystem::temp_directory_path()) {
         static std::atomic<int> counter{0};
         const auto ticks = std::chrono::steady_clock::now().time_since_epoch().count();
-        path_ = std::filesystem::temp_directory_path() /
-                ("tc-test-" + std::to_string(ticks) + "-" + std::to_string(counter++));
+        path_ = parent / ("tc-test-" + std::to_string(ticks) + "-" + std::to_string(counter++));
         std::filesystem::create_directories(path_);
     }
     TempFolder(const TempFolder&) = delete;

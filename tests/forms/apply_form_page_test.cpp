@@ -28,26 +28,67 @@ class ApplyFormPageTest : public ::testing::Test {
     InputMarkStates marks{};
 };
 
+// A "nil" line and an "extension" line with every property set: each per-line byte as applying
+// leaves it (-1: kept as it was), and every text emptied.
 TEST_F(ApplyFormPageTest, UnusedLinesAreReset) {
+    constexpr int kKept = -1;
+    struct Reset {
+        PerLine<kFormLines> FormRecord::*field;
+        int nil, extension;
+    };
+    const Reset resets[] = {
+        {&FormRecord::link, 0, 0},
+        {&FormRecord::input_source, 3, 3},
+        {&FormRecord::min_length, 0, 0},
+        {&FormRecord::max_length_low, 160, kKept},
+        {&FormRecord::max_length_high, 0, 0},
+        {&FormRecord::extra_length, 0, 0},
+        {&FormRecord::fixed_length_on, 0, 0},
+        {&FormRecord::alignment, 0, 0},
+        {&FormRecord::fixed_length_low, 0, 0},
+        {&FormRecord::initial_on, 0, 0},
+        {&FormRecord::prefix_on, 0, 0},
+        {&FormRecord::suffix_on, 0, 0},
+        {&FormRecord::input_mark, 0, 0},
+        {&FormRecord::decimal_places, 0, 0},
+        {&FormRecord::partial_on, 0, 0},
+        {&FormRecord::partial_start_low, 0, 0},
+        {&FormRecord::partial_start_high, 0, 0},
+        {&FormRecord::partial_length, 20, 20},
+        {&FormRecord::leading_code_on, 0, 0},
+        {&FormRecord::check_digit, 0, 0},
+        {&FormRecord::auto_enter, 1, 1},
+        {&FormRecord::edit_file_path, 0, 0},
+        {&FormRecord::save_file_path, 0, 0},
+        {&FormRecord::check_file_path, 0, 0},
+    };
     FormRecord& form = line_form();
-    store_text(form.prompt[0], "Typed on a nil line");
-    form.max_length_low[0] = 40;
-    form.input_source[0] = 0;
     form.data_type[1] = kTypeExtension;
-    store_text(form.prompt[1], "Ext");
-    form.max_length_low[1] = 40;
-    form.link[1] = 5;
-    form.fixed_length_high[1] = 2;
+    for (const std::size_t line : {0u, 1u}) {
+        for (const Reset& r : resets) (form.*r.field)[line] = 9;
+        for (auto* text :
+             {&form.prompt[line][0], &form.initial_text[line][0], &form.prefix[line][0],
+              &form.suffix[line][0], &form.leading_code[line][0]}) {
+            std::copy_n("text", 5, text);
+        }
+    }
+    form.max_length_high[1] = 0;
     apply();
-    EXPECT_TRUE(std::all_of(applied().prompt[0].begin(), applied().prompt[0].end(),
-                            [](Byte b) { return b == 0; }));
-    EXPECT_EQ(applied().input_source[0], 3);
-    EXPECT_EQ(applied().max_length_low[0], 160);
+    for (const Reset& r : resets) {
+        SCOPED_TRACE(testing::Message()
+                     << "field at " << &(applied().*r.field)[0] - &applied().esc_target);
+        EXPECT_EQ((applied().*r.field)[0], r.nil == kKept ? 9 : r.nil);
+        EXPECT_EQ((applied().*r.field)[1], r.extension == kKept ? 9 : r.extension);
+    }
+    for (const std::size_t line : {0u, 1u}) {
+        EXPECT_TRUE(std::all_of(applied().prompt[line].begin(), applied().prompt[line].end(),
+                                [](Byte b) { return b == 0; }));
+        for (const Byte* text : {&applied().initial_text[line][0], &applied().prefix[line][0],
+                                 &applied().suffix[line][0], &applied().leading_code[line][0]}) {
+            EXPECT_EQ(*text, 0);
+        }
+    }
     EXPECT_EQ(applied().data_type[1], kTypeExtension);
-    EXPECT_EQ(applied().max_length_low[1], 40);
-    EXPECT_EQ(slot_text(applied().prompt[1]), "");
-    EXPECT_EQ(applied().link[1], 0);
-    EXPECT_EQ(applied().fixed_length_high[1], 0);  // only "large data" lines hold high bytes
     EXPECT_TRUE(document->modified);
 }
 

@@ -65,28 +65,6 @@ TEST(FormRecord, ResetWritesTheNewDesignValuesAndKeepsTheReservedTail) {
                                       expected_form(number, "Form " + number_text(number), before)),
                     IsEmpty());
     }
-
-    // A new design at program start: zeros wherever no value is set.
-    FormRecord fresh{};
-    reset_form(fresh, 6, texts);
-    EXPECT_EQ(slot_text(fresh.export_name), "Form 07");
-    EXPECT_THAT(differing_offsets(bytes_of(fresh),
-                                  expected_form(7, "Form 07", std::vector<Byte>(kSize, 0))),
-                IsEmpty());
-
-    // The Reset button on an edited Form: every value returns, the reserved tail stays.
-    FormRecord edited{};
-    reset_form(edited, 2, texts);
-    edited.data_type[4] = kTypeLargeData;
-    edited.max_length_high[4] = 12;
-    store_text(edited.prompt[4], "Quantity");
-    store_text(edited.initial_text[4], "12345");
-    edited.reserved_4130[896] = 0x5C;
-    const std::vector<Byte> before_reset = bytes_of(edited);
-    reset_form(edited, 2, texts);
-    EXPECT_THAT(differing_offsets(bytes_of(edited), expected_form(3, "Form 03", before_reset)),
-                IsEmpty());
-    EXPECT_EQ(bytes_of(edited)[5026], 0x5C);
 }
 
 TEST(FormRecord, DefaultExportNameFromALanguageFileIsCutToTwentyCharacters) {

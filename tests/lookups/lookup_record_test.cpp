@@ -55,13 +55,6 @@ TEST(LookupRecord, ResetWritesTheNewDesignValuesAndKeepsTheUntouchedBytes) {
                               expected_lookup(names[static_cast<std::size_t>(position)], before)),
             IsEmpty());
     }
-
-    // A new design at program start: Lookup 3 is zero but for its defaults.
-    LookupRecord fresh{};
-    reset_lookup(fresh, 2, texts);
-    EXPECT_THAT(differing_offsets(bytes_of(fresh),
-                                  expected_lookup("3rd lookup file", std::vector<Byte>(kSize, 0))),
-                IsEmpty());
 }
 
 TEST(LookupRecord, DefaultExportNameFromALanguageFileIsCutToTwentyCharacters) {

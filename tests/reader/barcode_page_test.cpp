@@ -176,13 +176,8 @@ TEST_F(BarcodePageTest, OneDScanModeShowsAndStoresItsMapping) {
         page.user_types(ids::kLedEdit, "12");
         page.user_types(ids::kBuzzerEdit, "34");
     });
-    EXPECT_EQ(reader()[80], 2);
-    EXPECT_EQ(reader()[81], 1);
-    EXPECT_EQ(reader()[82], 1);
-    EXPECT_EQ(reader()[352], 0);
-    EXPECT_EQ(reader()[385], 10);
-    EXPECT_EQ(reader()[383], 12);
-    EXPECT_EQ(reader()[384], 34);
+    test::expect_bytes(reader(),
+                       {{80, 2}, {81, 1}, {82, 1}, {352, 0}, {385, 10}, {383, 12}, {384, 34}});
 }
 
 TEST_F(BarcodePageTest, NoneDisablesTheReaderControlsAndKeepsEveryReaderByte) {
@@ -257,10 +252,7 @@ TEST_F(BarcodePageTest, AnElrDesignShowsNoneWithTheElrListAndWritesNoReader) {
         EXPECT_EQ(page.text(ids::kElrTimeOutEdit), "5");
         page.user_clicks(slot_check(10));
     });
-    EXPECT_EQ(reader()[106], 0);
-    EXPECT_EQ(reader()[165], 5);
-    EXPECT_EQ(reader()[167], 7);
-    EXPECT_EQ(reader()[123], 0);
+    test::expect_bytes(reader(), {{106, 0}, {165, 5}, {167, 7}, {123, 0}});
 }
 
 TEST_F(BarcodePageTest, OneDDataBar14AndExpandedMoveTogether) {
@@ -272,9 +264,7 @@ TEST_F(BarcodePageTest, OneDDataBar14AndExpandedMoveTogether) {
         EXPECT_TRUE(page.enabled(slot_more(22)));
         EXPECT_FALSE(page.checked(slot_check(21)));
     });
-    EXPECT_EQ(reader()[64], 1);
-    EXPECT_EQ(reader()[72], 1);
-    EXPECT_EQ(reader()[68], 0);
+    test::expect_bytes(reader(), {{64, 1}, {72, 1}, {68, 0}});
 
     apply([&](BarcodePage& page) {
         page.user_clicks(slot_check(20));
@@ -286,9 +276,7 @@ TEST_F(BarcodePageTest, OneDDataBar14AndExpandedMoveTogether) {
         EXPECT_TRUE(page.enabled(slot_check(6)));
         EXPECT_FALSE(page.enabled(slot_more(6)));
     });
-    EXPECT_EQ(reader()[64], 0);
-    EXPECT_EQ(reader()[72], 0);
-    EXPECT_EQ(reader()[24], 0);
+    test::expect_bytes(reader(), {{64, 0}, {72, 0}, {24, 0}});
 }
 
 TEST_F(BarcodePageTest, TwoDModeForcesLaserAndWritesItsSettings) {
@@ -333,15 +321,9 @@ TEST_F(BarcodePageTest, TwoDModeForcesLaserAndWritesItsSettings) {
         page.user_chooses(ids::kSecurityList, 3);
         page.user_chooses(ids::kCodeIdList, 1);
     });
-    EXPECT_EQ(reader()[296], 8);
-    EXPECT_EQ(reader()[290], 6);
-    EXPECT_EQ(reader()[293], 0);
-    EXPECT_EQ(reader()[292], 0);
-    EXPECT_EQ(reader()[297], 3);
-    EXPECT_EQ(reader()[298], 3);
-    EXPECT_EQ(reader()[295], 1);
-    EXPECT_EQ(reader()[265], 1);
-    EXPECT_EQ(reader()[266], 0);
+    test::expect_bytes(
+        reader(),
+        {{296, 8}, {290, 6}, {293, 0}, {292, 0}, {297, 3}, {298, 3}, {295, 1}, {265, 1}, {266, 0}});
 
     apply([&](BarcodePage& page) { page.user_chooses(ids::kAimingList, 1); });
     EXPECT_EQ(reader()[293], 2);
@@ -477,11 +459,7 @@ TEST_F(BarcodePageTest, CouponCodeOpensTheCouponSettingWhenItsDecodersAreMissing
         EXPECT_TRUE(page.checked(slot_check(1)));
         EXPECT_FALSE(page.checked(slot_check(5)));
     });
-    EXPECT_EQ(reader()[208], 1);
-    EXPECT_EQ(reader()[202], 1);
-    EXPECT_EQ(reader()[191], 1);
-    EXPECT_EQ(reader()[195], 0);
-    EXPECT_EQ(reader()[211], 1);
+    test::expect_bytes(reader(), {{208, 1}, {202, 1}, {191, 1}, {195, 0}, {211, 1}});
 
     // GS1-128 off: the setting switches it on with Coupon Code.
     reader()[208] = 0;
@@ -518,9 +496,7 @@ TEST_F(BarcodePageTest, TimeOutsAreCheckedOnLeavingAndTheOtherEditsWhileTyping) 
         page.user_types(ids::kBuzzerEdit, "");
         EXPECT_EQ(page.text(ids::kBuzzerEdit), "0");
     });
-    EXPECT_EQ(reader()[79], 7);
-    EXPECT_EQ(reader()[383], 7);
-    EXPECT_EQ(reader()[384], 0);
+    test::expect_bytes(reader(), {{79, 7}, {383, 7}, {384, 0}});
 
     // A time-out the user has not left yet is clamped when the page applies.
     apply([&](BarcodePage& page) { page.user_types(ids::kTimeOutEdit, "999"); });

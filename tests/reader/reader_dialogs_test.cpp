@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <array>
-#include <memory>
 #include <string>
 #include <vector>
 
@@ -9,42 +7,19 @@
 #include "reader/image_capture_dialog.h"
 #include "reader/reader_settings_record.h"
 #include "reader/rfid_dialog.h"
+#include "reader/symbology_test_support.h"
 #include "resources/reader_dialog_layouts.h"
 #include "resources/shell_layouts.h"
-#include "ui/headless_host.h"
 
 namespace tc {
 namespace {
 
-// Stands in for the Barcode page: remembers the check boxes the dialogs set.
-class PageStandIn : public BarcodePageHandle {
-  public:
-    void set_slot(int slot, bool checked) override {
-        slots[static_cast<std::size_t>(slot)] = checked;
-        ++calls;
-    }
-    bool slot_checked(int slot) const override { return slots[static_cast<std::size_t>(slot)]; }
-
-    std::array<bool, 28> slots{};
-    int calls = 0;
-};
-
-class ReaderDialogsTest : public ::testing::Test {
+// The fixture of the symbology dialogs, with the coupon note of the program.
+class ReaderDialogsTest : public ::testing::Test, protected symbology_test::SymbologyFixture {
   protected:
     ReaderDialogsTest() {
-        reset_reader_settings(working);
-        host.set_caption_source([this](int id) { return texts->load_program_text(id); });
+        context.coupon_note = [this](int form) { return run_coupon_note(host, *texts, form); };
     }
-
-    SymbologyContext context() {
-        return SymbologyContext{working, *texts, host, &page,
-                                [this](int form) { return run_coupon_note(host, *texts, form); }};
-    }
-
-    ReaderSettingsRecord working{};
-    std::unique_ptr<texts::ProgramTexts> texts = std::make_unique<texts::ProgramTexts>();
-    ui::HeadlessHost host;
-    PageStandIn page;
 };
 
 // ---- RFIDPARAMDLG ----
@@ -150,9 +125,7 @@ TEST_F(ReaderDialogsTest, RfidDelimiterStoresThePickedCodeItself) {
         d.user_presses_ok();
     });
     run_rfid_dialog(working, *texts, host, modified);
-    EXPECT_EQ(working[324], 0x20);
-    EXPECT_EQ(working[325], 0);
-    EXPECT_EQ(working[323], 1);
+    test::expect_bytes(working, {{324, 0x20}, {325, 0}, {323, 1}});
 
     // An emptied field: no delimiter.
     host.on_dialog("RFIDPARAMDLG", [](ui::Dialog& d) {
@@ -232,10 +205,7 @@ TEST_F(ReaderDialogsTest, ImageCaptureListsStoreTheirMappingsAtOnce) {
         d.user_presses_ok();
     });
     EXPECT_EQ(run_image_capture_dialog(working, *texts, host), 1);
-    EXPECT_EQ(working[311], 3);
-    EXPECT_EQ(working[307], 3);
-    EXPECT_EQ(working[305], 5);
-    EXPECT_EQ(working[302], 0);
+    test::expect_bytes(working, {{311, 3}, {307, 3}, {305, 5}, {302, 0}});
 
     // A format other than Bmp shows Jpeg.
     working[311] = 7;
@@ -353,7 +323,6 @@ TEST_F(ReaderDialogsTest, TheCouponSettingChangesThePreambleAndUndoesItOnCancel)
     working[202] = 2;
     working[195] = 0;
     const ReaderSettingsRecord before = working;
-    SymbologyContext ctx = context();
 
     // The note is declined: the box goes off again.
     host.on_dialog("COUPON_CODE_2D", [this](ui::Dialog& d) {
@@ -365,7 +334,7 @@ TEST_F(ReaderDialogsTest, TheCouponSettingChangesThePreambleAndUndoesItOnCancel)
         d.user_presses_cancel();
     });
     host.on_dialog("COUPON_CODE_NOTE", [](ui::Dialog& d) { d.user_presses_cancel(); });
-    EXPECT_EQ(run_coupon_setting(ctx), 0);
+    EXPECT_EQ(run_coupon_setting(context), 0);
 
     // Confirmed, the preamble changes at once; cancelling the content puts it back.
     host.on_dialog("COUPON_CODE_2D", [this](ui::Dialog& d) {
@@ -383,7 +352,7 @@ TEST_F(ReaderDialogsTest, TheCouponSettingChangesThePreambleAndUndoesItOnCancel)
         EXPECT_FALSE(d.visible(content::kEan13CouponMark));
         d.user_presses_cancel();
     });
-    EXPECT_EQ(run_coupon_setting(ctx), 0);
+    EXPECT_EQ(run_coupon_setting(context), 0);
     EXPECT_EQ(working.bytes, before.bytes);
     EXPECT_EQ(host.dialogs_shown(),
               (std::vector<std::string>{"COUPON_CODE_2D", "COUPON_CODE_NOTE", "COUPON_CODE_2D",
@@ -401,11 +370,8 @@ TEST_F(ReaderDialogsTest, TheCouponSettingChangesThePreambleAndUndoesItOnCancel)
         EXPECT_TRUE(d.visible(content::kEan13CouponMark));
         d.user_presses_ok();
     });
-    EXPECT_EQ(run_coupon_setting(ctx), 1);
-    EXPECT_EQ(working[191], 1);
-    EXPECT_EQ(working[195], 1);
-    EXPECT_EQ(working[202], 1);
-    EXPECT_EQ(working[208], 1);
+    EXPECT_EQ(run_coupon_setting(context), 1);
+    test::expect_bytes(working, {{191, 1}, {195, 1}, {202, 1}, {208, 1}});
 }
 
 TEST_F(ReaderDialogsTest, CouponContentSwitchesTheDecodersOfTheChosenCodes) {
@@ -417,7 +383,7 @@ TEST_F(ReaderDialogsTest, CouponContentSwitchesTheDecodersOfTheChosenCodes) {
     for (const Case c : {Case{kCouponUpcA, 0, 1, 1, 0, 1}, Case{kCouponEan13, 1, 0, 0, 1, 1},
                          Case{kCouponBoth, 0, 0, 1, 1, 1}, Case{kCouponNone, 1, 0, 1, 0, 0}}) {
         reset_reader_settings(working);
-        page = PageStandIn{};
+        page = symbology_test::FakePage{};
         page.slots[8] = true;
         working[191] = c.upc_a_before;
         working[195] = c.ean_13_before;
@@ -425,8 +391,7 @@ TEST_F(ReaderDialogsTest, CouponContentSwitchesTheDecodersOfTheChosenCodes) {
         working[208] = 1;
         working[211] = 0;
         host.on_dialog("COUPON_CODE_CONTENT", [](ui::Dialog& d) { d.user_presses_ok(); });
-        SymbologyContext ctx = context();
-        EXPECT_EQ(run_coupon_content(ctx, c.selection), 1);
+        EXPECT_EQ(run_coupon_content(context, c.selection), 1);
         const std::string which = "selection " + std::to_string(c.selection);
         EXPECT_EQ(working[191], c.upc_a_after) << which;
         EXPECT_EQ(working[195], c.ean_13_after) << which;
@@ -442,19 +407,18 @@ TEST_F(ReaderDialogsTest, CouponContentSwitchesTheDecodersOfTheChosenCodes) {
 
     // GS1-128 off on the page only is switched on too.
     reset_reader_settings(working);
-    page = PageStandIn{};
+    page = symbology_test::FakePage{};
     host.on_dialog("COUPON_CODE_CONTENT", [](ui::Dialog& d) { d.user_presses_ok(); });
-    SymbologyContext ctx = context();
-    run_coupon_content(ctx, kCouponEan13);
+    run_coupon_content(context, kCouponEan13);
     EXPECT_TRUE(page.slots[8]);
 
     // Cancel changes nothing.
     const ReaderSettingsRecord before = working;
-    page = PageStandIn{};
+    page = symbology_test::FakePage{};
     host.on_dialog("COUPON_CODE_CONTENT", [](ui::Dialog& d) { d.user_presses_cancel(); });
-    EXPECT_EQ(run_coupon_content(ctx, kCouponBoth), 0);
+    EXPECT_EQ(run_coupon_content(context, kCouponBoth), 0);
     EXPECT_EQ(working.bytes, before.bytes);
-    EXPECT_EQ(page.calls, 0);
+    EXPECT_TRUE(page.calls.empty());
 }
 
 TEST_F(ReaderDialogsTest, CouponContentMarksWhatProceedSwitchesOn) {
@@ -462,7 +426,6 @@ TEST_F(ReaderDialogsTest, CouponContentMarksWhatProceedSwitchesOn) {
     working[202] = 0;
     working[195] = 0;
     working[211] = 1;
-    SymbologyContext ctx = context();
     host.on_dialog("COUPON_CODE_CONTENT", [](ui::Dialog& d) {
         EXPECT_EQ(d.title(), "Coupon Code Content");
         EXPECT_EQ(d.text(content::kUpcALine), "UPC-A -> No Preamble");
@@ -472,7 +435,7 @@ TEST_F(ReaderDialogsTest, CouponContentMarksWhatProceedSwitchesOn) {
         EXPECT_FALSE(d.visible(content::kEan13Mark));
         EXPECT_TRUE(d.visible(content::kGs1128Mark));
     });
-    run_coupon_content(ctx, kCouponNone);
+    run_coupon_content(context, kCouponNone);
 
     working[202] = 2;
     working[211] = 0;
@@ -481,7 +444,7 @@ TEST_F(ReaderDialogsTest, CouponContentMarksWhatProceedSwitchesOn) {
         EXPECT_FALSE(d.visible(content::kUpcAMark));
         EXPECT_FALSE(d.visible(content::kGs1128Mark));
     });
-    run_coupon_content(ctx, kCouponNone);
+    run_coupon_content(context, kCouponNone);
 
     working[202] = 1;
     host.on_dialog("COUPON_CODE_CONTENT", [](ui::Dialog& d) {
@@ -492,7 +455,7 @@ TEST_F(ReaderDialogsTest, CouponContentMarksWhatProceedSwitchesOn) {
         EXPECT_TRUE(d.visible(content::kEan13Mark));
         EXPECT_TRUE(d.visible(content::kGs1128Mark));
     });
-    run_coupon_content(ctx, kCouponEan13);
+    run_coupon_content(context, kCouponEan13);
 }
 
 }  // namespace

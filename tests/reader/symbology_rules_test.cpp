@@ -48,9 +48,7 @@ TEST_F(SymbologyRulesTest, OneDLengthsAreFixedOrMaxMinWithinOneTo127) {
         d.user_types(second, "40");
         d.user_presses_ok();
     });
-    EXPECT_EQ(working[21], 1);
-    EXPECT_EQ(working[22], 40);
-    EXPECT_EQ(working[23], 10);
+    test::expect_bytes(working, {{21, 1}, {22, 40}, {23, 10}});
 
     // Fixed: stored as typed; typing is kept within 1-127 without leading zeros.
     run(name, [&](ui::Dialog& d) {
@@ -67,9 +65,7 @@ TEST_F(SymbologyRulesTest, OneDLengthsAreFixedOrMaxMinWithinOneTo127) {
         d.user_types(second, "40");
         d.user_presses_ok();
     });
-    EXPECT_EQ(working[21], 0);
-    EXPECT_EQ(working[22], 10);
-    EXPECT_EQ(working[23], 40);
+    test::expect_bytes(working, {{21, 0}, {22, 10}, {23, 40}});
 
     // A stored 0 is shown as it is and counts as 1 in Max / Min; no message either way.
     working[36] = 1;
@@ -177,9 +173,7 @@ TEST_F(SymbologyRulesTest, ElrLengthsReach127AndMatrix25AnyLengthShowsItsBounds)
         EXPECT_EQ(d.text(id(elr, 127, kFirstLengthLabel)), "Length 1 :");
         d.user_presses_ok();
     });
-    EXPECT_EQ(working[127], 1);
-    EXPECT_EQ(working[128], 100);
-    EXPECT_EQ(working[129], 0);
+    test::expect_bytes(working, {{127, 1}, {128, 100}, {129, 0}});
 
     const std::string_view matrix = "MATRIX25_2D_4507";
     working[315] = 9;
@@ -190,9 +184,7 @@ TEST_F(SymbologyRulesTest, ElrLengthsReach127AndMatrix25AnyLengthShowsItsBounds)
         EXPECT_EQ(d.text(id(matrix, 314, kSecondLengthEdit)), "55");
         d.user_presses_ok();
     });
-    EXPECT_EQ(working[314], 0);
-    EXPECT_EQ(working[315], 0);
-    EXPECT_EQ(working[316], 0);
+    test::expect_bytes(working, {{314, 0}, {315, 0}, {316, 0}});
 
     // Elsewhere Any Length leaves the edits as they were.
     working[224] = 3;
@@ -268,36 +260,6 @@ TEST_F(SymbologyRulesTest, AddonsRedundancyIsKeptWithinTwoToThirtyAndRequired) {
     EXPECT_EQ(host.messages().size(), 1u);
 }
 
-TEST_F(SymbologyRulesTest, MacroPdfControlHeaderFollowsTheModeAndListsMapTheirValues) {
-    const std::string_view name = "MACROPDFDLG_2D";
-    const int mode = id(name, 286);
-    const int header = id(name, 287);
-    const int escape = id(name, 288);
-
-    working[286] = 1;
-    working[287] = 0;
-    working[288] = 2;
-    run(name, [&](ui::Dialog& d) {
-        EXPECT_EQ(d.selection(mode), 1);
-        EXPECT_TRUE(d.checked(header));
-        EXPECT_EQ(d.selection(escape), 1);
-        d.user_chooses(mode, 2);
-        EXPECT_FALSE(d.checked(header));
-        d.user_chooses(escape, 0);
-        d.user_presses_ok();
-    });
-    EXPECT_EQ(working[286], 4);
-    EXPECT_EQ(working[287], 0);
-    EXPECT_EQ(working[288], 0);
-
-    run(name, [&](ui::Dialog& d) {
-        d.user_chooses(mode, 1);
-        d.user_presses_ok();
-    });
-    EXPECT_EQ(working[286], 1);
-    EXPECT_EQ(working[287], 1);
-}
-
 TEST_F(SymbologyRulesTest, EnablingOfMsiSymbologiesAndCheckDigitLists) {
     // MSI: "Check Algorithm :" only with two check digits; its byte keeps its value.
     const std::string_view msi = "MSIDLG_2D";
@@ -333,7 +295,6 @@ TEST_F(SymbologyRulesTest, EnablingOfMsiSymbologiesAndCheckDigitLists) {
     });
     EXPECT_EQ(working[276], 1);
     EXPECT_EQ(working[282], 2);
-
 }
 
 TEST_F(SymbologyRulesTest, UpcACouponNoteGuardsTheCountryCodePreamble) {

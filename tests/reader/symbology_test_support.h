@@ -10,6 +10,7 @@
 #include "reader/reader_settings_record.h"
 #include "reader/symbology_dialogs.h"
 #include "reader/symbology_members.h"
+#include "shell/record_bytes.h"
 #include "texts/program_texts.h"
 #include "ui/headless_host.h"
 

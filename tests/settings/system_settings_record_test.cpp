@@ -57,27 +57,6 @@ TEST(SystemSettingsRecord, ResetWritesTheNewDesignValuesAndKeepsTheUntouchedByte
     reset_system_settings(settings, texts);
     EXPECT_THAT(differing_offsets(bytes_of(settings), expected_settings(disk_on_chip, before)),
                 IsEmpty());
-
-    // A new design at program start.
-    SystemSettingsRecord fresh{};
-    reset_system_settings(fresh, texts);
-    EXPECT_THAT(differing_offsets(bytes_of(fresh),
-                                  expected_settings(disk_on_chip, std::vector<Byte>(kSize, 0))),
-                IsEmpty());
-
-    // The Reset button on an edited record.
-    fresh.start_screen = 1;
-    store_text(fresh.password, "Secret42");
-    fresh.security_flags[11] = 1;
-    fresh.security_image_capture = 1;
-    store_text(fresh.file_title, "IMG");
-    fresh.time_stamp_on_image = 1;
-    fresh.reserved_641[220] = 0x77;
-    const std::vector<Byte> edited = bytes_of(fresh);
-    reset_system_settings(fresh, texts);
-    EXPECT_THAT(differing_offsets(bytes_of(fresh), expected_settings(disk_on_chip, edited)),
-                IsEmpty());
-    EXPECT_EQ(bytes_of(fresh)[861], 0x77);
 }
 
 TEST(SystemSettingsRecord, StorePathsComeFromTheLanguageFile) {

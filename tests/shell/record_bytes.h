@@ -1,6 +1,10 @@
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <cstring>
+#include <initializer_list>
+#include <utility>
 #include <vector>
 
 #include "texts/text_slot.h"
@@ -31,6 +35,14 @@ inline std::vector<std::size_t> differing_offsets(const std::vector<Byte>& actua
         if (actual.at(i) != expected[i]) offsets.push_back(i);
     }
     return offsets;
+}
+
+// Expects each byte of `record` at the offsets given to hold its value.
+template <typename Record>
+void expect_bytes(const Record& record, std::initializer_list<std::pair<std::size_t, int>> bytes) {
+    for (const auto& [offset, value] : bytes) {
+        EXPECT_EQ(int{record[offset]}, value) << "byte " << offset;
+    }
 }
 
 }  // namespace tc::test

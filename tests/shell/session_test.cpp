@@ -174,25 +174,6 @@ TEST_F(SessionTest, SaveClearsTheModifiedFlagOnlyWhenTheFileWasWritten) {
     EXPECT_EQ(host_.messages().size(), 1u);
 }
 
-TEST_F(SessionTest, ClosingAsksWhenModifiedAndStaysOnCancel) {
-    session_.start_up();
-    EXPECT_TRUE(session_.request_close());
-    EXPECT_TRUE(host_.messages().empty());
-
-    session_.document().modified = true;
-    store_text(session_.document().forms[0].prompt[0], "EDITED");
-    host_.answer_next_message(ui::kIdCancel);
-    EXPECT_FALSE(session_.request_close());
-    EXPECT_TRUE(session_.document().modified);
-    EXPECT_EQ(first_prompt(), "EDITED");
-
-    host_.answer_next_message(ui::kIdNo);
-    EXPECT_TRUE(session_.request_close());
-    EXPECT_EQ(host_.messages().size(), 2u);
-    EXPECT_TRUE(host_.file_dialogs().empty());
-    EXPECT_TRUE(folder_.entries().empty());
-}
-
 TEST_F(SessionTest, RecentFileOpensWithoutPromptOrResetAndNamesOnlyWhatWasOpened) {
     const std::string a = make_design("a.T73", "DESIGN A");
     const std::string b = make_design("b.T73", "DESIGN B");
