@@ -24,14 +24,6 @@ using test::TempDir;
 using test::ToolRun;
 using test::write_bytes;
 
-constexpr std::size_t kFormSize = 5027;
-
-bool all_zero(const std::vector<Byte>& bytes, std::size_t offset, std::size_t size) {
-    return std::all_of(bytes.begin() + static_cast<std::ptrdiff_t>(offset),
-                       bytes.begin() + static_cast<std::ptrdiff_t>(offset + size),
-                       [](Byte b) { return b == 0; });
-}
-
 std::string text_at(const std::vector<Byte>& bytes, std::size_t offset) {
     return std::string(reinterpret_cast<const char*>(bytes.data() + offset));
 }
@@ -51,13 +43,6 @@ TEST(T73Commands, NewSavesWhatTheProgramSavesAtStartUp) {
     ASSERT_TRUE(
         save_design_file(session.document(), dir.file("program.T73"), session.file_context()));
     EXPECT_TRUE(written == read_bytes(dir.file("program.T73")));
-
-    EXPECT_EQ(std::string(written.begin(), written.begin() + 15), "TC7350-01000100");
-    EXPECT_TRUE(all_zero(written, 15, 5));
-    EXPECT_TRUE(all_zero(written, kReservedOffset, kReservedSize));
-    EXPECT_EQ(written[kFormsOffset + 6 * kFormSize + 1], 7);  // Form 7 goes on to itself
-    EXPECT_EQ(written[kReaderOffset + 404], 0x01);            // the 1D reader
-    EXPECT_EQ(written[kSystemOffset + 3], 44);                // "," between the data fields
 }
 
 TEST(T73Commands, ResaveOpensAsTheProgramDoesOrRefusesTheFile) {
@@ -76,27 +61,15 @@ TEST(T73Commands, ResaveOpensAsTheProgramDoesOrRefusesTheFile) {
     EXPECT_EQ(text_at(saved, kFormsOffset + 65), std::string(30, 'p'));  // cut when opened
     EXPECT_EQ(saved[kFormsOffset + 4130], 0x5A);
 
-    struct Rejected {
-        std::vector<Byte> bytes;
-        const char* message;
-    };
-    std::vector<Byte> newer = design;
+    // A file the program refuses: its message, exit code 3 and nothing written.
     const std::string newer_header = "TC7350-01000200";
-    std::copy(newer_header.begin(), newer_header.end(), newer.begin());
-    const std::vector<Rejected> rejected = {
-        {std::vector<Byte>(kDesignFileSize, 'X'), "Format of this TC file is incorrect!"},
-        {newer, "The TC file version is newer than current program!"},
-        {std::vector<Byte>(design.begin(), design.begin() + 1000),
-         "Format of this TC file is incorrect!"},
-    };
-    for (const Rejected& file : rejected) {
-        SCOPED_TRACE(file.message);
-        write_bytes(dir.file("bad.T73"), file.bytes);
-        run = run_tool({"resave", dir.file("bad.T73"), dir.file("not-written.T73")});
-        EXPECT_EQ(run.exit_code, 3);
-        EXPECT_NE(run.err.find(file.message), std::string::npos) << run.err;
-        EXPECT_FALSE(std::filesystem::exists(dir.file("not-written.T73")));
-    }
+    std::copy(newer_header.begin(), newer_header.end(), design.begin());
+    write_bytes(dir.file("bad.T73"), design);
+    run = run_tool({"resave", dir.file("bad.T73"), dir.file("not-written.T73")});
+    EXPECT_EQ(run.exit_code, 3);
+    EXPECT_NE(run.err.find("The TC file version is newer than current program!"), std::string::npos)
+        << run.err;
+    EXPECT_FALSE(std::filesystem::exists(dir.file("not-written.T73")));
 }
 
 TEST(T73Commands, BuildWritesTheDumpedBytesOrNothing) {

@@ -6,7 +6,6 @@
 #include <sys/resource.h>
 #include <sys/wait.h>
 
-#include <atomic>
 #include <csignal>
 #include <fstream>
 #include <memory>
@@ -38,24 +37,10 @@ std::unique_ptr<DesignDocument> new_design(const texts::ProgramTexts& texts,
     return doc;
 }
 
-// The names in `folder`, sorted; hidden ones too.
-std::vector<std::string> entries_of(const fs::path& folder) {
-    std::vector<std::string> names;
-    for (const auto& entry : fs::directory_iterator(folder)) {
-        names.push_back(entry.path().filename().string());
-    }
-    std::sort(names.begin(), names.end());
-    return names;
-}
-
 // The first prompt of Form 1 as a design file holds it.
 std::string first_prompt_in(const std::vector<Byte>& file) {
     constexpr std::size_t kFirstPrompt = 13390 + 65;
     return slot_text(std::span<const Byte>(file).subspan(kFirstPrompt, 51));
-}
-
-bool starts_with(const std::string& text, const std::string& prefix) {
-    return text.compare(0, prefix.size(), prefix) == 0;
 }
 
 class SaveFaults : public ::testing::Test {
@@ -79,7 +64,7 @@ class SaveFaults : public ::testing::Test {
         SCOPED_TRACE(path);
         const fs::path folder = fs::path(path).parent_path();
         const bool folder_exists = fs::exists(folder);
-        const auto before = folder_exists ? entries_of(folder) : std::vector<std::string>{};
+        const auto before = folder_exists ? test::entries_of(folder) : std::vector<std::string>{};
         host_.clear_record();
         doc_->file_name = path;
         EXPECT_FALSE(save_or_save_as(*doc_, context_));
@@ -89,7 +74,7 @@ class SaveFaults : public ::testing::Test {
         EXPECT_EQ(host_.messages()[0].style, 48u);
         EXPECT_TRUE(used_.empty());
         if (folder_exists) {
-            EXPECT_EQ(entries_of(folder), before);
+            EXPECT_EQ(test::entries_of(folder), before);
         }
     }
 
@@ -225,9 +210,9 @@ TEST_F(SaveFaults, FolderThatRefusesNewFilesGetsAWritableFileWrittenInPlaceOnly)
         expect_refused(not_mine, EACCES);
     });
     fs::permissions(locked, fs::perms::owner_all);
-    EXPECT_EQ(entries_of(locked), std::vector<std::string>{"design.T73"});
+    EXPECT_EQ(test::entries_of(locked), std::vector<std::string>{"design.T73"});
     expect_previous(not_mine);
-    EXPECT_EQ(entries_of(open), std::vector<std::string>{"design.T73"});
+    EXPECT_EQ(test::entries_of(open), std::vector<std::string>{"design.T73"});
 
     test::SmallDisk disk(folder_.path() / "disk", "1m");
     if (disk.mounted()) {
@@ -248,7 +233,7 @@ std::vector<std::string> open_files_in(pid_t pid, const fs::path& folder) {
          !error && it != end; it.increment(error)) {
         std::error_code link_error;
         const std::string target = fs::read_symlink(it->path(), link_error).string();
-        if (!link_error && starts_with(target, folder.string() + "/")) open.push_back(target);
+        if (!link_error && target.starts_with(folder.string() + "/")) open.push_back(target);
     }
     return open;
 }
@@ -298,7 +283,7 @@ TEST_F(SaveFaults, KilledSaveLeavesAWholeDesignFileAndNoTemporaryFile) {
         });
         const bool named =
             std::any_of(names_when_stopped.begin(), names_when_stopped.end(),
-                        [&](const std::string& name) { return starts_with(name, leftover); });
+                        [&](const std::string& name) { return name.starts_with(leftover); });
         ::kill(child, SIGKILL);
         ASSERT_EQ(::waitpid(child, &status, 0), child);
         ++kills;
@@ -315,10 +300,10 @@ TEST_F(SaveFaults, KilledSaveLeavesAWholeDesignFileAndNoTemporaryFile) {
             // (one of an earlier kill may still wait for the next save to remove it).
             for (const std::string& name : names) {
                 if (name == "design.T73") continue;
-                EXPECT_TRUE(starts_with(name, ".design.T73.tmp-")) << name;
+                EXPECT_TRUE(name.starts_with(".design.T73.tmp-")) << name;
                 const std::vector<Byte> left = test::read_bytes(folder_.path() / name);
                 EXPECT_TRUE(left == bytes_a || left == bytes_b) << "a partial leftover " << name;
-                leftovers += starts_with(name, leftover);
+                leftovers += name.starts_with(leftover);
             }
         }
     }
@@ -363,7 +348,7 @@ TEST_F(SaveFaults, SaveThroughALinkWritesTheLinkedFileAndKeepsTheLink) {
     EXPECT_TRUE(fs::is_symlink(link));
     EXPECT_EQ(fs::read_symlink(link), real);
     EXPECT_EQ(first_prompt_in(test::read_bytes(real)), "EDITED DESIGN");
-    EXPECT_EQ(entries_of(folder_.path() / "real"), std::vector<std::string>{"design.T73"});
+    EXPECT_EQ(test::entries_of(folder_.path() / "real"), std::vector<std::string>{"design.T73"});
 }
 
 class OpenFaults : public SaveFaults {
@@ -386,8 +371,7 @@ class OpenFaults : public SaveFaults {
         }
     }
 
-    void open_while_changing(const std::string& path,
-                             std::function<void(const std::atomic<bool>&)> change,
+    void open_while_changing(const std::string& path, std::function<void(std::stop_token)> change,
                              bool rejections_allowed);
 
     std::vector<Byte> image_a_, image_b_, loaded_a_, loaded_b_;
@@ -419,29 +403,12 @@ TEST_F(OpenFaults, FileIsOpenedOnceAndReadWholeBeforeItIsChecked) {
     EXPECT_EQ(closes, 1);
 }
 
-// Runs `change` in another thread until it goes out of scope.
-class Changer {
-  public:
-    explicit Changer(std::function<void(const std::atomic<bool>& stop)> change)
-        : thread_([this, change] { change(stop_); }) {}
-    Changer(const Changer&) = delete;
-    Changer& operator=(const Changer&) = delete;
-    ~Changer() {
-        stop_ = true;
-        thread_.join();
-    }
-
-  private:
-    std::atomic<bool> stop_{false};
-    std::thread thread_;
-};
-
 // Opens the design file again and again while another thread changes it; every open must give
 // design A or B whole, or (when allowed) be rejected with the document left as it was.
 void OpenFaults::open_while_changing(const std::string& path,
-                                     std::function<void(const std::atomic<bool>&)> change,
+                                     std::function<void(std::stop_token)> change,
                                      bool rejections_allowed) {
-    const Changer changer(std::move(change));
+    const std::jthread changer(std::move(change));
     int whole = 0;
     int rejected = 0;
     for (int i = 0; i < 300; ++i) {
@@ -467,8 +434,8 @@ TEST_F(OpenFaults, FileReplacedWhileOpeningGivesOneWholeDesignOrTheOther) {
     test::write_bytes(path, image_a_);
     open_while_changing(
         path,
-        [&](const std::atomic<bool>& stop) {
-            for (unsigned i = 0; !stop; ++i) {
+        [&](std::stop_token stop) {
+            for (unsigned i = 0; !stop.stop_requested(); ++i) {
                 write_file_safely(path, i % 2 ? image_a_ : image_b_);
             }
         },
@@ -481,8 +448,8 @@ TEST_F(OpenFaults, FileBeingWrittenInPlaceIsRejectedOrWhole) {
     // Another program rewrites the file where it is, a piece at a time, as a copy does.
     open_while_changing(
         path,
-        [&](const std::atomic<bool>& stop) {
-            for (unsigned i = 0; !stop; ++i) {
+        [&](std::stop_token stop) {
+            for (unsigned i = 0; !stop.stop_requested(); ++i) {
                 const std::vector<Byte>& image = i % 2 ? image_a_ : image_b_;
                 const int fd = ::open(path.c_str(), O_WRONLY | O_TRUNC);
                 for (std::size_t at = 0; fd >= 0 && at < image.size(); at += 16384) {

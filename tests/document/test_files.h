@@ -35,18 +35,25 @@ class TempFolder {
     std::string file(const std::string& name) const { return (path_ / name).string(); }
 
     // The names of everything in the folder, sorted.
-    std::vector<std::string> entries() const {
-        std::vector<std::string> names;
-        for (const auto& entry : std::filesystem::directory_iterator(path_)) {
-            names.push_back(entry.path().filename().string());
-        }
-        std::sort(names.begin(), names.end());
-        return names;
-    }
+    std::vector<std::string> entries() const;
 
   private:
     std::filesystem::path path_;
 };
+
+// The names of everything in `folder`, hidden ones too, sorted.
+inline std::vector<std::string> entries_of(const std::filesystem::path& folder) {
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(folder)) {
+        names.push_back(entry.path().filename().string());
+    }
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+inline std::vector<std::string> TempFolder::entries() const {
+    return entries_of(path_);
+}
 
 inline std::vector<Byte> read_bytes(const std::filesystem::path& path) {
     std::ifstream in(path, std::ios::binary);

@@ -5,6 +5,8 @@
 #include <array>
 #include <cstring>
 #include <memory>
+#include <tuple>
+#include <utility>
 
 #include "texts/text_slot.h"
 
@@ -66,24 +68,18 @@ void expect_figures(const FormRecord& form, Figures expected) {
 
 TEST(DeriveBeforeSave, FormsThatKeepNoRecordGetZeroFigures) {
     auto design = empty_design();
-    FormRecord& update_lookup = saving_form(*design, 1);
-    update_lookup.record_mode = 1;
-    set_line(update_lookup, 1, kTypeText, 20);
-    set_stale_figures(update_lookup);
-    FormRecord& no_input = saving_form(*design, 2);
-    no_input.last_input_line = 0;
-    set_line(no_input, 1, kTypeText, 20);
-    set_stale_figures(no_input);
-    FormRecord& pass_down = saving_form(*design, 3);
-    pass_down.record_mode = 3;
-    set_line(pass_down, 1, kTypeText, 20);
-    set_stale_figures(pass_down);
+    // "update lookup", no input line, "pass down".
+    const std::pair<Byte, Byte> forms[] = {{1, 1}, {0, 0}, {3, 1}};
+    for (int number = 1; number <= 3; ++number) {
+        FormRecord& form = saving_form(*design, number);
+        std::tie(form.record_mode, form.last_input_line) = forms[number - 1];
+        set_line(form, 1, kTypeText, 20);
+        set_stale_figures(form);
+    }
 
     design->derive();
 
-    expect_figures(update_lookup, {0, 0, 0});
-    expect_figures(no_input, {0, 0, 0});
-    expect_figures(pass_down, {0, 0, 0});
+    for (int number = 1; number <= 3; ++number) expect_figures(design->form(number), {0, 0, 0});
 }
 
 TEST(DeriveBeforeSave, CountsFieldsKeyPositionAndLengthOfTheSavedRecord) {

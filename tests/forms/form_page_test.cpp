@@ -356,15 +356,5 @@ TEST_F(FormPageTest, MoreOpensTheDialogOfTheRowsType) {
                                         "IMAGEPROPERTIESDLG"}));
 }
 
-TEST_F(FormPageTest, OkTakesTheFormsIntoTheDesign) {
-    run_page([&](ui::PropertySheet& sheet, FormPage& page) {
-        choose_type(page, 0, kTypeText);
-        page.user_types(prompt_edit(0), "Item");
-        sheet.user_presses_ok();
-    });
-    EXPECT_EQ(slot_text(document->forms[0].prompt[0]), "Item");
-    EXPECT_EQ(document->forms[0].last_input_line, 1);
-}
-
 }  // namespace
 }  // namespace tc::test

@@ -672,20 +672,5 @@ TEST_F(BarcodePageTest, UpcAParametersCheckGs1128AgainWhileCouponCodeIsOn) {
     EXPECT_EQ(reader()[211], 1);
 }
 
-TEST_F(BarcodePageTest, CancelDropsTheWorkingCopyAndTheNextSheetStartsFromTheSavedRecord) {
-    const ReaderSettingsRecord before = reader();
-    run_sheet([&](ui::PropertySheet& sheet, BarcodePage& page) {
-        page.user_chooses(ids::kReaderList, 2);
-        page.user_clicks(slot_check(5));
-        sheet.user_presses_cancel();
-    });
-    EXPECT_EQ(reader().bytes, before.bytes);
-    EXPECT_FALSE(document().modified);
-    run_sheet([&](ui::PropertySheet&, BarcodePage& page) {
-        EXPECT_EQ(page.layout_mode(), ReaderMode::OneD);
-        EXPECT_EQ(document().reader_working.bytes, before.bytes);
-    });
-}
-
 }  // namespace
 }  // namespace tc

@@ -8,7 +8,6 @@
 #include "forms/form_page.h"
 #include "lookups/lookup_page.h"
 #include "menus/menu_page.h"
-#include "resources/barcode_page_layout.h"
 #include "resources/form_page_layout.h"
 #include "settings/settings_page.h"
 #include "shell/sheet_test_support.h"
@@ -64,25 +63,6 @@ TEST_F(EditorSheetTest, PagesAreCreatedWhenShownAndOkMarksTheDesignModified) {
     });
     shell::open_editor_sheet(session);
     EXPECT_TRUE(document().modified);
-}
-
-TEST_F(EditorSheetTest, CancelLeavesTheDesignAndTheModifiedFlag) {
-    const std::vector<Byte> before = design_file_bytes(document());
-    for (const bool modified : {false, true}) {
-        document().modified = modified;
-        host.on_sheet([](PropertySheet& sheet) {
-            for (std::size_t i = 0; i < sheet.page_count(); ++i) sheet.show_page(i);
-            sheet.page(0)->user_chooses(resources::form_page_ids::data_type_list(0), 1);
-            sheet.page(1)->user_clicks(MenuPage::kCaptionCheck);
-            sheet.page(2)->user_chooses(LookupPage::kFieldCountList, 3);
-            sheet.page(3)->user_chooses(resources::barcode_page_ids::kReaderList, 2);
-            sheet.page(4)->user_chooses(SettingsPage::kStartList, 1);
-            sheet.user_presses_cancel();
-        });
-        shell::open_editor_sheet(session);
-        EXPECT_EQ(document().modified, modified);
-        EXPECT_EQ(design_file_bytes(document()), before);
-    }
 }
 
 // Each page takes its captions and list items from the language; a text the language does not
