@@ -64,55 +64,6 @@ std::string report_for(const DesignRecords& design, const texts::ProgramTexts& t
     return design_report_html({"design.T73", design, *fresh, report_findings(design), texts});
 }
 
-TEST(T73Report, SavedRecordLayoutFollowsTheWorkedExamplesOfTheRecordFigures) {
-    // Record mode "save", no key field, the stamp at the top, three "text" lines of 20, 30, 10.
-    FormRecord form{};
-    form.record_mode = 0;
-    form.no_key_field = 1;
-    form.stamp_position = 1;
-    form.last_input_line = 3;
-    for (std::size_t line = 0; line < 3; ++line) form.data_type[line] = kTypeText;
-    form.max_length_low[0] = 20;
-    form.max_length_low[1] = 30;
-    form.max_length_low[2] = 10;
-
-    SavedRecordLayout layout = saved_record_layout(form);
-    ASSERT_TRUE(layout.saves);
-    ASSERT_EQ(layout.fields.size(), 5u);
-    const std::vector<std::size_t> offsets{0, 8, 28, 48, 78};
-    const std::vector<unsigned> widths{8, 20, 20, 30, 10};
-    for (std::size_t i = 0; i < 5; ++i) {
-        EXPECT_EQ(layout.fields[i].offset, offsets[i]) << i;
-        EXPECT_EQ(layout.fields[i].field.length, widths[i]) << i;
-        EXPECT_EQ(layout.fields[i].key, i == 0) << i;
-    }
-    EXPECT_EQ(layout.fields[0].field.kind, RecordFieldKind::NoKeyField);
-    EXPECT_EQ(layout.fields[1].field.kind, RecordFieldKind::StampTop);
-    EXPECT_EQ(layout.fields[4].field.line, 2u);
-    EXPECT_EQ(layout.length, 88u);
-    EXPECT_EQ(layout.key_position, 1u);
-
-    // The same Form with line 2 as its key field: stamp, line 1, line 2 up to the key.
-    form.no_key_field = 0;
-    form.key_field = 2;
-    layout = saved_record_layout(form);
-    ASSERT_EQ(layout.fields.size(), 4u);
-    EXPECT_EQ(layout.length, 80u);
-    EXPECT_EQ(layout.key_position, 3u);
-    EXPECT_TRUE(layout.fields[2].key);
-    EXPECT_EQ(layout.fields[3].offset, 70u);
-
-    // "update lookup" and "pass down" save no record; neither does a Form without input lines.
-    for (const Byte mode : {Byte{1}, Byte{3}}) {
-        form.record_mode = mode;
-        EXPECT_FALSE(saved_record_layout(form).saves);
-        EXPECT_TRUE(saved_record_layout(form).fields.empty());
-    }
-    form.record_mode = 2;
-    form.last_input_line = 0;
-    EXPECT_FALSE(saved_record_layout(form).saves);
-}
-
 TEST(T73Report, LayoutTablesEqualTheDerivedFiguresOfGeneratedDesigns) {
     const texts::ProgramTexts texts;
     int compared = 0;

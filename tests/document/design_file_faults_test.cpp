@@ -355,26 +355,17 @@ class OpenFaults : public SaveFaults {
   protected:
     OpenFaults() {
         FileContext quiet{texts_, host_, nullptr};
-        for (const auto& [marker, image] :
-             {std::pair{"DESIGN A", &image_a_}, {"DESIGN B", &image_b_}}) {
-            const auto doc = new_design(texts_, marker);
-            EXPECT_TRUE(save_design_file(*doc, folder_.file("image.T73"), quiet));
-            *image = test::read_bytes(folder_.file("image.T73"));
-        }
+        const auto doc = new_design(texts_, "DESIGN A");
+        EXPECT_TRUE(save_design_file(*doc, folder_.file("image.T73"), quiet));
+        image_a_ = test::read_bytes(folder_.file("image.T73"));
         fs::remove(folder_.file("image.T73"));
-        // What the document holds after either file is opened.
-        for (const auto& [image, loaded] :
-             {std::pair{&image_a_, &loaded_a_}, {&image_b_, &loaded_b_}}) {
-            auto doc = new_design(texts_, "");
-            load_design_file_bytes(*doc, *image, texts_);
-            *loaded = test::document_bytes(*doc);
-        }
+        // What the document holds after the file is opened.
+        auto loaded = new_design(texts_, "");
+        load_design_file_bytes(*loaded, image_a_, texts_);
+        loaded_a_ = test::document_bytes(*loaded);
     }
 
-    void open_while_changing(const std::string& path, std::function<void(std::stop_token)> change,
-                             bool rejections_allowed);
-
-    std::vector<Byte> image_a_, image_b_, loaded_a_, loaded_b_;
+    std::vector<Byte> image_a_, loaded_a_;
 };
 
 TEST_F(OpenFaults, FileIsOpenedOnceAndReadWholeBeforeItIsChecked) {
@@ -401,66 +392,6 @@ TEST_F(OpenFaults, FileIsOpenedOnceAndReadWholeBeforeItIsChecked) {
     ::close(watch);
     EXPECT_EQ(opens, 1);
     EXPECT_EQ(closes, 1);
-}
-
-// Opens the design file again and again while another thread changes it; every open must give
-// design A or B whole, or (when allowed) be rejected with the document left as it was.
-void OpenFaults::open_while_changing(const std::string& path,
-                                     std::function<void(std::stop_token)> change,
-                                     bool rejections_allowed) {
-    const std::jthread changer(std::move(change));
-    int whole = 0;
-    int rejected = 0;
-    for (int i = 0; i < 300; ++i) {
-        const std::vector<Byte> before = test::document_bytes(*doc_);
-        host_.clear_record();
-        if (open_design_file(*doc_, path, context_)) {
-            const std::vector<Byte> now = test::document_bytes(*doc_);
-            ASSERT_TRUE(now == loaded_a_ || now == loaded_b_) << "a mixed design at open " << i;
-            ++whole;
-        } else {
-            ASSERT_TRUE(rejections_allowed) << "open " << i << " failed";
-            ASSERT_EQ(host_.messages().size(), 1u);
-            EXPECT_EQ(host_.messages()[0].text, "Format of this TC file is incorrect!");
-            ASSERT_TRUE(test::document_bytes(*doc_) == before) << "changed by rejected open " << i;
-            ++rejected;
-        }
-    }
-    std::cout << "[   NOTE   ] " << whole << " whole designs, " << rejected << " rejected\n";
-}
-
-TEST_F(OpenFaults, FileReplacedWhileOpeningGivesOneWholeDesignOrTheOther) {
-    const std::string path = folder_.file("design.T73");
-    test::write_bytes(path, image_a_);
-    open_while_changing(
-        path,
-        [&](std::stop_token stop) {
-            for (unsigned i = 0; !stop.stop_requested(); ++i) {
-                write_file_safely(path, i % 2 ? image_a_ : image_b_);
-            }
-        },
-        false);
-}
-
-TEST_F(OpenFaults, FileBeingWrittenInPlaceIsRejectedOrWhole) {
-    const std::string path = folder_.file("design.T73");
-    test::write_bytes(path, image_a_);
-    // Another program rewrites the file where it is, a piece at a time, as a copy does.
-    open_while_changing(
-        path,
-        [&](std::stop_token stop) {
-            for (unsigned i = 0; !stop.stop_requested(); ++i) {
-                const std::vector<Byte>& image = i % 2 ? image_a_ : image_b_;
-                const int fd = ::open(path.c_str(), O_WRONLY | O_TRUNC);
-                for (std::size_t at = 0; fd >= 0 && at < image.size(); at += 16384) {
-                    const std::size_t piece = std::min<std::size_t>(16384, image.size() - at);
-                    if (::write(fd, image.data() + at, piece) < 0) break;
-                    std::this_thread::sleep_for(std::chrono::microseconds(100));
-                }
-                if (fd >= 0) ::close(fd);
-            }
-        },
-        true);
 }
 
 // The bytes this process has read so far, as the kernel counts them; -1 where it does not.

@@ -152,18 +152,6 @@ TEST_F(CodePickerTest, DisabledCellsHeadingsAndOutsideClicksChangeNothing) {
     EXPECT_TRUE(host.messages().empty());
 }
 
-TEST_F(CodePickerTest, AmpersandIsOneCode) {
-    CodeField field(kFieldId, CodeFieldRole::PrefixSuffix, prefix);
-    host.on_dialog("GRIDDLG", [](Dialog& dialog) {
-        click_code(dialog, 0x26);
-        click_code(dialog, 0x41);
-        dialog.user_clicks(ui::kIdOk);
-    });
-    EXPECT_EQ(field.pick(host, texts), "& A ");
-    EXPECT_EQ(prefix[0], 0x26);
-    EXPECT_EQ(prefix[1], 0x41);
-}
-
 TEST_F(CodePickerTest, ClearThenOkEmptiesTheFieldAndZeroesTheBuffer) {
     prefix[0] = 0x41;
     prefix[1] = 0x0D;

@@ -148,18 +148,6 @@ TEST(MainWindow, PreferencesPutTheWindowInPlaceWhateverTheResultAndRebuildTheMen
               (std::vector<std::string>{"PREFERENCESDLG", "PREFERENCESDLG"}));
 }
 
-TEST(MainWindow, PreferencesShowRecentFilesDroppedByTheReRead) {
-    MainWindowFixture f;
-    const std::string a = f.existing_file("a.T73");
-    const std::string b = f.existing_file("b.T73");
-    f.write_ini("Unknow\r0\r0\r0\r" + a + "\r" + b + "\r");
-    f.main.create();
-    std::filesystem::remove(b);
-    f.main.execute(kCommandPreferences);  // cancelled by the host
-    EXPECT_EQ(commands_of(f.main.popup_menu()),
-              (std::vector<int>{31, 32, 33, 34, 0, 35, 39, 40, 36, 0, 50, 0, 37, 38}));
-}
-
 TEST(MainWindow, OpenPutsTheWindowInPlaceAndShowsTheRecentFilesAsReRead) {
     MainWindowFixture f;
     const std::string a = f.existing_file("a.T73");
