@@ -166,13 +166,15 @@ void recheck_first_form(std::span<FormRecord, kFormCount> forms,
     first.handover_field = led_to_with_data ? 1 : 0;
 }
 
+// The MSQI links come first, so that line 1 takes the length of the key field it shows in the same
+// save, and saving the saved design again changes nothing.
 void derive_before_save(const DerivationInput& design) {
+    link_msqi_key_fields(design.forms, design.lookups);
     copy_lookup_lengths(design.forms, design.lookups);
     mark_menu_handovers(design.forms, design.menus);
     recheck_first_form(design.forms, design.menus, design.system);
     derive_record_figures(design.forms, design.reader);
     normalise_reader_before_save(design.reader, design.system);
-    link_msqi_key_fields(design.forms, design.lookups);
 }
 
 }  // namespace tc

@@ -19,8 +19,8 @@ struct DerivationInput {
     SystemSettingsRecord& system;
 };
 
-// Recomputes every derived value of the design before it is saved, in the fixed order: lookup
-// lengths, handed-over data, Form 1 re-check, record figures, reader and system bytes, MSQI links.
+// Recomputes every derived value of the design before it is saved, in the fixed order: MSQI links,
+// lookup lengths, handed-over data, Form 1 re-check, record figures, reader and system bytes.
 void derive_before_save(const DerivationInput& design);
 
 // Copies each Lookup field's length into the "lookup" lines that show it.

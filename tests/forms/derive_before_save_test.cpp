@@ -392,9 +392,14 @@ TEST(DeriveBeforeSave, MsqiFormShowsTheKeyFieldOfItsLookupOnLineOne) {
     design->lookup(2).field_count = 4;
     design->lookup(2).key_field = 2;
     design->lookup(3).field_count = 0;
+    design->lookup(2).field_length_low[2] = 30;
     FormRecord& msqi = design->form(1);
     msqi.msqi_enabled = 1;
     msqi.lookup_file = 2;
+    // Line 1 as a "lookup" line linked to field 1: it takes the key field's length in the same
+    // save.
+    set_line(msqi, 1, kTypeLookup, 160);
+    msqi.link[0] = 1;
     // Without fields the Lookup has no key field to show.
     FormRecord& empty_lookup = design->form(2);
     empty_lookup.msqi_enabled = 1;
@@ -411,6 +416,7 @@ TEST(DeriveBeforeSave, MsqiFormShowsTheKeyFieldOfItsLookupOnLineOne) {
     design->derive();
 
     EXPECT_EQ(msqi.link[0], 3);
+    EXPECT_EQ(msqi.max_length_low[0], 30);
     EXPECT_EQ(empty_lookup.link[0], 5);
     EXPECT_EQ(no_msqi.link[0], 5);
     EXPECT_EQ(damaged_lookup_file.link[0], 5);
