@@ -6,6 +6,7 @@
 #include <string>
 
 #include "app/t73_test_support.h"
+#include "session/random_design.h"
 #include "session/random_user.h"
 
 namespace tc::session_test {
@@ -50,6 +51,19 @@ TEST(WholeSession, RandomUsersOnNewDesignsKeepEveryPromise) {
 TEST(WholeSession, RandomUsersOnDamagedDesignsKeepEveryPromise) {
     for (unsigned seed = 1; seed <= last_seed(40); ++seed) {
         const std::vector<Byte> design = t73::test::random_design_bytes(seed);
+        run_sessions(seed, &design, 3);
+    }
+}
+
+TEST(WholeSession, RandomUsersOnRandomValidDesignsKeepEveryPromise) {
+    const TempDir dir;
+    ui::HeadlessHost host;
+    shell::Session session(dir.path(), host);
+    session.start_up();
+    const std::vector<Byte> fresh = design_file_bytes(session.document());
+    for (unsigned seed = 1; seed <= last_seed(80); ++seed) {
+        const std::vector<Byte> design = random_valid_design(fresh, seed);
+        ASSERT_THAT(design_problems(design), IsEmpty());
         run_sessions(seed, &design, 3);
     }
 }
