@@ -7,7 +7,6 @@
 #include <tuple>
 
 #include "document/document_test_support.h"
-#include "document/fault_test_support.h"
 #include "document/test_files.h"
 #include "ui/headless_host.h"
 
@@ -107,9 +106,6 @@ TEST_F(Lifecycle, SaveAsAsksForANameAndSavesThere) {
 
 TEST_F(Lifecycle, OpenDialogStartsAtTheCurrentFileAndTakesItsNameOnlyWhenOpened) {
     ASSERT_TRUE(save_design_file(*doc_, folder_.file("good.T73"), context_));
-    std::vector<Byte> newer = test::read_bytes(folder_.file("good.T73"));
-    newer[14] = '1';  // "TC7350-01000101"
-    test::write_bytes(folder_.file("newer.T73"), newer);
     used_.clear();
 
     // Without a file name: an empty name in the current directory.
@@ -138,20 +134,6 @@ TEST_F(Lifecycle, OpenDialogStartsAtTheCurrentFileAndTakesItsNameOnlyWhenOpened)
         EXPECT_EQ(host_.file_dialogs()[0].request.initial_folder, folder);
         EXPECT_EQ(doc_->file_name, path);
     }
-
-    // A missing file, then a rejected one: the previous name stays.
-    doc_->file_name = "/data/designs/a.T73";
-    host_.clear_record();
-    host_.answer_next_file_dialog(folder_.file("missing.T73"));
-    EXPECT_FALSE(open_dialog(*doc_, context_));
-    host_.answer_next_file_dialog(folder_.file("newer.T73"));
-    EXPECT_FALSE(open_dialog(*doc_, context_));
-    EXPECT_EQ(doc_->file_name, "/data/designs/a.T73");
-    ASSERT_EQ(host_.messages().size(), 2u);
-    EXPECT_EQ(host_.messages()[0].text,
-              test::cannot_open_message(folder_.file("missing.T73"), ENOENT));
-    EXPECT_EQ(host_.messages()[1].text, "The TC file version is newer than current program!");
-    EXPECT_TRUE(used_.empty());
 
     host_.answer_next_file_dialog(folder_.file("good.T73"));
     EXPECT_TRUE(open_dialog(*doc_, context_));

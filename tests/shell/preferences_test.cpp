@@ -90,19 +90,6 @@ TEST(Preferences, LongPathsStayWholeOverlongLanguagesAreCutAndLongFilesAreReadSa
     EXPECT_FALSE(prefs.always_on_top);
 }
 
-TEST(Preferences, IniTextHasFourLinesAndTheRecentFiles) {
-    Preferences prefs;
-    EXPECT_EQ(format_ini(prefs), "Unknow\r0\r0\r0\r");
-    prefs.last_file = "/d/a.T73";
-    prefs.auto_preload = true;
-    prefs.language = "Deutsch";
-    prefs.recent_files = {"/d/a.T73", "", "/d/b.T73"};
-    EXPECT_EQ(format_ini(prefs), "/d/a.T73\r1\r0\rDeutsch\r/d/a.T73\r/d/b.T73\r");
-    prefs.always_on_top = true;
-    prefs.auto_preload = false;
-    EXPECT_EQ(format_ini(prefs).substr(9, 4), "0\r1\r");
-}
-
 TEST(Preferences, IniHoldsNamesInWindows1252WhereItCanAndAnyOtherNameAsItsOwnBytes) {
     // File names are UTF-8 here, as the file system keeps them.
     const std::string bom = "\xEF\xBB\xBF";
