@@ -112,7 +112,7 @@ TEST(Preferences, IniHoldsNamesInWindows1252WhereItCanAndAnyOtherNameAsItsOwnByt
         {"/d/" + std::string(300, 'n') + ".T73", "/d/" + std::string(300, 'n') + ".T73"},
     };
     for (const auto& [name, line] : cases) {
-        SCOPED_TRACE(name);
+        SCOPED_TRACE(testing::PrintToString(name));
         Preferences prefs;
         update_recent_files(prefs, name);
         const std::string text = format_ini(prefs);

@@ -112,15 +112,16 @@ TEST(SampleLanguageFile, EveryShippedLanguageKeepsMarkersLengthsAndUniqueMenuKey
         std::set<char> keys;
         for (const int id : kMenuItemTexts) {
             const std::string item = texts.load_program_text(id);
-            EXPECT_NE(access_key(item), 0) << id << " " << item;
-            EXPECT_TRUE(keys.insert(access_key(item)).second) << "access key used twice: " << item;
+            EXPECT_NE(access_key(item), 0) << id << " " << testing::PrintToString(item);
+            EXPECT_TRUE(keys.insert(access_key(item)).second)
+                << "access key used twice: " << testing::PrintToString(item);
         }
         for (int id = 0; id < 5000 && texts.language_active(); ++id) {
             const std::string& text = texts.language_entry(id);
             if (text.empty()) continue;
             const Markers built_in = markers_of(builtin_text(id));
             if (id < 3001) {
-                EXPECT_EQ(markers_of(text), built_in) << id << " \"" << text << "\"";
+                EXPECT_EQ(markers_of(text), built_in) << id << " " << testing::PrintToString(text);
                 EXPECT_LE(text.size(), 160u) << id;
             } else {
                 EXPECT_EQ(markers_of(text).conversions, built_in.conversions) << id;
