@@ -65,6 +65,7 @@ TEST_F(MsqiLayoutTest, SwitchingMsqiOnWithoutALookupFile) {
         for (int row = 2; row < kRows; ++row) {
             EXPECT_EQ(page.items(data_type_list(row)).size(), 2u);
             EXPECT_EQ(form.data_type[row], kTypeNil);
+            EXPECT_EQ(page.selection(data_type_list(row)), 0);
             EXPECT_FALSE(page.enabled(data_type_list(row)));
         }
         EXPECT_EQ(slot_text(form.prompt[4]), "");
@@ -73,6 +74,7 @@ TEST_F(MsqiLayoutTest, SwitchingMsqiOnWithoutALookupFile) {
         switch_msqi(page, true);
         EXPECT_EQ(form.msqi_enabled, 0);
         EXPECT_EQ(form.data_type[1], kTypeNil);
+        EXPECT_EQ(page.selection(data_type_list(1)), 0);
         EXPECT_EQ(page.items(data_type_list(1)).size(), 16u);
         EXPECT_EQ(page.items(data_type_list(5)).size(), 16u);
         EXPECT_TRUE(page.enabled(data_type_list(5)));
@@ -96,6 +98,7 @@ TEST_F(MsqiLayoutTest, SwitchingMsqiOnWithALookupFile) {
         EXPECT_EQ(page.selection(data_type_list(3)), 1);
         EXPECT_TRUE(page.enabled(link_list(3)));
         EXPECT_EQ(form.data_type[4], kTypeNil);
+        EXPECT_EQ(page.selection(data_type_list(4)), 0);
         EXPECT_FALSE(page.enabled(link_list(4)));
         EXPECT_TRUE(page.enabled(data_type_list(4)));
         // Choosing "lookup" on an emptied row stores the "lookup" type.

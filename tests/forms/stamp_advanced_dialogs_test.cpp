@@ -51,6 +51,9 @@ TEST_F(FormPageTest, TimeStampDialogShowsThePatternsLive) {
         EXPECT_EQ(d.text(kDateGroup), "Date Format : DD/MM/YY");
         d.user_clicks(kMonthCheck);
         EXPECT_EQ(d.text(kDateGroup), "Date Format : DD/YY");
+        d.user_clicks(kDayCheck);
+        EXPECT_EQ(d.text(kDateGroup), "Date Format : YY");
+        d.user_clicks(kDayCheck);
         d.user_types(kDateSeparatorEdit, "-.");
         EXPECT_EQ(d.text(kDateSeparatorEdit), "-");
         EXPECT_EQ(d.text(kDateGroup), "Date Format : DD-YY");
