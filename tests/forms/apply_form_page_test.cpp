@@ -167,6 +167,9 @@ TEST_F(ApplyFormPageTest, ImageLinesKeepWhatTheirFilePathNeeds) {
         form.data_type[line] = kTypeImage;
         form.fixed_length_on[line] = 1;
         form.fixed_length_low[line] = 200;
+        form.alignment[line] = 1;
+        form.input_mark[line] = 1;
+        form.check_file_path[line] = 1;
         form.min_length[line] = 10;
         form.max_length_low[line] = 50;
         form.initial_on[line] = 1;
@@ -182,6 +185,8 @@ TEST_F(ApplyFormPageTest, ImageLinesKeepWhatTheirFilePathNeeds) {
     EXPECT_EQ(done.max_length_low[0], 50);
     EXPECT_EQ(done.min_length[0], 10);
     EXPECT_EQ(slot_text(done.initial_text[0]), "\\Images");
+    EXPECT_EQ(done.input_mark[0], 1);
+    EXPECT_EQ(done.check_file_path[0], 1);
     // "Save file path" alone keeps the fixed length but not the edit's lengths and path.
     EXPECT_EQ(done.fixed_length_low[1], 200);
     EXPECT_EQ(done.max_length_low[1], 160);
@@ -189,10 +194,14 @@ TEST_F(ApplyFormPageTest, ImageLinesKeepWhatTheirFilePathNeeds) {
     EXPECT_EQ(done.initial_on[1], 0);
     EXPECT_EQ(slot_text(done.initial_text[1]), "");
     EXPECT_EQ(done.extra_length[1], 200);
+    EXPECT_EQ(done.alignment[1], 1);
+    EXPECT_EQ(done.input_mark[1], 0);
+    EXPECT_EQ(done.check_file_path[1], 0);
     // Neither: no fixed length either.
     EXPECT_EQ(done.fixed_length_on[2], 0);
     EXPECT_EQ(done.fixed_length_low[2], 0);
     EXPECT_EQ(done.extra_length[2], 0);
+    EXPECT_EQ(done.alignment[2], 0);
 }
 
 TEST_F(ApplyFormPageTest, TwoDLinesNeedThe2DReader) {
