@@ -71,7 +71,8 @@ int total_length(const FormRecord& form, std::size_t line) {
 }
 
 // The reset of a "nil" or "extension" line; the data type, `fixed_length_high`, `decimal_places`
-// and `check_digit` stay.
+// and `check_digit` stay. The type fit that follows every line's normalisation clears
+// `max_length_high` of a line that is not "large data", here and for image lines.
 void reset_unused_line(FormRecord& form, std::size_t line) {
     form.link[line] = 0;
     clear_slot(form.prompt[line]);
@@ -98,7 +99,6 @@ void reset_unused_line(FormRecord& form, std::size_t line) {
     form.check_file_path[line] = 0;
     if (form.data_type[line] == kTypeNil) {
         form.max_length_low[line] = kMaxLineLength;
-        form.max_length_high[line] = 0;
         form.input_mark[line] = 0;
         form.auto_enter[line] = kAutoEnterScanEnter;
     }
@@ -109,7 +109,6 @@ void normalise_image_line(FormRecord& form, std::size_t line) {
     if (form.edit_file_path[line] != 0) return;
     form.min_length[line] = 0;
     form.max_length_low[line] = kMaxLineLength;
-    form.max_length_high[line] = 0;
     form.check_file_path[line] = 0;
     form.input_mark[line] = 0;
     form.initial_on[line] = 0;
