@@ -99,10 +99,6 @@ const std::vector<BrokenDesign>& broken_designs() {
              set_line(d, kLine + 3, kTypeLargeData, 0);
          },
          "forms[2].data_type: 2 \"large data\" lines (at most one)"},
-        {"RFID input without the RFID reader",
-         [](DesignRecords& d) { set_line(d, kLine, kTypeText, 2); },
-         "forms[2].input_source[4]: input source \"RFID\" without the RFID reader (Form 3 line "
-         "5)"},
         {"RFID input with only another bit of byte 736",
          [](DesignRecords& d) {
              set_line(d, kLine, kTypeText, 2);
@@ -144,9 +140,6 @@ const std::vector<BrokenDesign>& broken_designs() {
              set_line(d, 3, kTypeCounter, 1);
          },
          "forms[2].last_input_line: 4, but the last line that takes input is line 3 (Form 3)"},
-        {"export name without a zero",
-         [](DesignRecords& d) { set_text(d.forms[kForm].export_name, std::string(21, 'e')); },
-         "forms[2].export_name: text has no terminating zero within its 21 bytes"},
         // Menus
         {"Menu item target", [](DesignRecords& d) { d.menus[3].item_target[14] = 99; },
          "menus[3].item_target[14]: 99 is not a screen code (0-30) (Menu 4 item 15)"},
@@ -207,9 +200,6 @@ const std::vector<BrokenDesign>& broken_designs() {
          "system_settings.entry_display_time: 100 is above 99"},
         {"warning beep guarded", [](DesignRecords& d) { d.system.security_flags[9] = 1; },
          "system_settings.security_flags[9]: security flag 9 (\"Warning Beep\") is 1, not 0"},
-        {"image store without a zero",
-         [](DesignRecords& d) { set_text(d.system.image_store, std::string(261, 'x')); },
-         "system_settings.image_store: text has no terminating zero within its 261 bytes"},
         // Reader settings
         {"1D fixed length 128",
          [](DesignRecords& d) {
