@@ -51,6 +51,16 @@ const std::vector<BrokenDesign>& broken_designs() {
          [](DesignRecords& d) { d.forms[kForm].fixed_length_high[kLine] = 2; },
          "forms[2].fixed_length[4]: fixed length 320 above 160 on a line that is not \"large "
          "data\" (Form 3 line 5)"},
+        {"values of other types on a text line",
+         [](DesignRecords& d) {
+             set_line(d, kLine, kTypeText, 0);
+             d.forms[kForm].partial_start_high[kLine] = 1;
+             d.forms[kForm].partial_start_low[kLine] = 1;
+             d.forms[kForm].save_file_path[kLine] = 1;
+         },
+         "forms[2].partial_start[4]: partial start 161 above 160 on a line that is not \"large "
+         "data\" or \"read from 2D\" (Form 3 line 5)\nforms[2].save_file_path[4]: save_file_path "
+         "1 on a line that is not \"image\" (Form 3 line 5)"},
         {"large data of 2048 bytes",
          [](DesignRecords& d) {
              use_2d_reader(d);

@@ -1,4 +1,6 @@
 #include <string>
+#include <string_view>
+#include <utility>
 
 #include "app/t73/design_check.h"
 #include "app/t73/design_report.h"
@@ -112,6 +114,30 @@ class FormChecker {
         }
     }
 
+    // Values that only other types hold, which the Form page clears or clips when the line is
+    // applied: a partial start beyond 160 (only "large data" and "read from 2D" read longer
+    // codes) and the file path flags (only "image" has a file).
+    void check_values_of_other_types(std::size_t line, Byte type) {
+        const int partial_start =
+            form_.partial_start_high[line] * kMaxLength + form_.partial_start_low[line];
+        if (partial_start > kMaxLength && type != kTypeLargeData && type != kTypeReadFrom2D) {
+            add(path("partial_start", line), line,
+                "partial start " + number(partial_start) +
+                    " above 160 on a line that is not \"large data\" or \"read from 2D\"");
+        }
+        if (type == kTypeImage) return;
+        const std::pair<std::string_view, Byte> flags[] = {
+            {"edit_file_path", form_.edit_file_path[line]},
+            {"save_file_path", form_.save_file_path[line]},
+            {"check_file_path", form_.check_file_path[line]}};
+        for (const auto& [name, flag] : flags) {
+            if (flag != 0) {
+                add(path(name, line), line,
+                    std::string(name) + " " + number(flag) + " on a line that is not \"image\"");
+            }
+        }
+    }
+
     void check_line(std::size_t line, bool has_large_data_line) {
         const Byte type = form_.data_type[line];
         if (type > kTypeReadFrom2D)
@@ -132,6 +158,7 @@ class FormChecker {
                     "\" without the 2D reader (reader type byte 404 is " + number(reader_type) +
                     ", not 64)");
         }
+        if (line_in_use(type)) check_values_of_other_types(line, type);
         const bool rfid_reader = (records_.reader[reader::kRfidReader] & 0x01) != 0;
         if (line_in_use(type) && form_.input_source[line] == kInputSourceRfid && !rfid_reader)
             add(path("input_source", line), line, "input source \"RFID\" without the RFID reader");
