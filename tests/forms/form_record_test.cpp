@@ -55,7 +55,7 @@ std::string number_text(int number) {
 
 TEST(FormRecord, ResetWritesTheNewDesignValuesAndKeepsTheReservedTail) {
     const texts::ProgramTexts texts;
-    for (const int position : {0, 6, 19}) {
+    for (const int position : {0, 6, 9, 19}) {
         SCOPED_TRACE(position);
         const int number = position + 1;
         FormRecord form = test::filled<FormRecord>(kFiller);
