@@ -78,17 +78,6 @@ TEST(MainWindow, PopupMenuItemsRecentFilesAndLanguage) {
     EXPECT_TRUE(with_recent[12].separator);
     EXPECT_EQ(with_recent[13].command, 37);
     EXPECT_EQ(with_recent[14].command, 38);
-
-    texts.read_language_entries(
-        "Deutsch\r\n31=&Neu\tStrg+N\r\n32=\xD6&ffnen...\r\n33=&Speichern\r\n"
-        "35=&Bearbeiten\r\n36=&Einstellungen...\r\n37=&Info...\r\n38=&Beenden\r\n");
-    texts.set_language_active(true);
-    const ui::Menu german = build_popup_menu(texts, {"C:\\a.T73"});
-    EXPECT_EQ(texts_of(german),
-              (std::vector<std::string>{
-                  "&Neu\tStrg+N", "\xD6&ffnen...", "&Speichern", "", "-", "&Bearbeiten",
-                  "Pre&view\tCtrl+P", "Application &map...", "&Einstellungen...", "-",
-                  recent_file_menu_text(0, "C:\\a.T73"), "-", "&Info...", "&Beenden"}));
 }
 
 TEST(MainWindow, CreationStartsTheSessionPutsTheWindowInPlaceAndBuildsTheMenu) {
