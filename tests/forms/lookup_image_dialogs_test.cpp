@@ -59,9 +59,6 @@ TEST_F(LineDialogsTest, LookupPropertiesHangOnSaveFieldData) {
     EXPECT_EQ(working.alignment[2], 2);
     EXPECT_EQ(working.prefix_on[2], 1);
     EXPECT_EQ(working.input_mark[2], 0);  // OK always drops the mark
-    // Applying the page clears what a lookup line without saved data cannot have.
-    EXPECT_EQ(document->forms[0].fixed_length_on[2], 0);
-    EXPECT_EQ(document->forms[0].prefix_on[2], 0);
 
     open_line(2, kTypeLookup, "LOOKUPPROPERTIESDLG", [](ui::Dialog& d) {
         d.user_clicks(lookup_ids::kSaveFieldCheck);
@@ -122,10 +119,6 @@ TEST_F(LineDialogsTest, ImagePathChecksAreCoupled) {
         [](FormPage& page) { EXPECT_FALSE(page.enabled(page_ids::max_length_edit(4))); });
     EXPECT_EQ(working.edit_file_path[4], 0);
     EXPECT_EQ(working.save_file_path[4], 1);
-    // Applying keeps the fixed length of a saved path but not the edit's path and mark.
-    EXPECT_EQ(document->forms[0].fixed_length_low[4], 255);
-    EXPECT_EQ(document->forms[0].initial_on[4], 0);
-    EXPECT_EQ(document->forms[0].input_mark[4], 0);
 }
 
 TEST_F(LineDialogsTest, ImageCancelRestoresTheRecordAndTheMarkState) {

@@ -157,23 +157,6 @@ TEST(MainWindow, OpenPutsTheWindowInPlaceAndShowsTheRecentFilesAsReRead) {
     EXPECT_EQ(f.window.placements.size(), 2u);
 }
 
-TEST(MainWindow, AboutShowsTheBuiltInTitleWhateverTheLanguage) {
-    MainWindowFixture f;
-    f.main.create();
-    f.session.texts().read_language_entries(
-        "Deutsch\r\n51=\xDC"
-        "ber\r\n");
-    f.session.texts().set_language_active(true);
-    std::string title = "none";
-    f.host.on_dialog("ABOUTBOX", [&title](ui::Dialog& box) {
-        title = box.title();
-        box.user_clicks(ui::kIdOk);
-    });
-    f.main.execute(kCommandAbout);
-    EXPECT_EQ(f.host.dialogs_shown(), std::vector<std::string>{"ABOUTBOX"});
-    EXPECT_EQ(title, texts::builtin_text(51));
-}
-
 TEST(MainWindow, ExitAsksTheSavePromptAndDestroysTheWindowUnlessCancelled) {
     MainWindowFixture f;
     f.main.create();

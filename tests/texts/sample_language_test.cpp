@@ -13,7 +13,6 @@
 #include "shell/editor_sheet.h"
 #include "shell/session.h"
 #include "test_paths.h"
-#include "texts/device_texts.h"
 #include "texts/program_texts.h"
 #include "ui/headless_host.h"
 
@@ -24,27 +23,6 @@ namespace fs = std::filesystem;
 
 // The German language file shipped with the program, beside the built programs.
 const fs::path kBuiltFile = fs::path(tc::test::kT73Path).parent_path() / "Deutsch.lng";
-
-TEST(SampleLanguageFile, LoadsThroughTheProgramTexts) {
-    ProgramTexts texts;
-    texts.start_languages(kBuiltFile.parent_path(), "Deutsch");
-    ASSERT_TRUE(texts.language_active());
-    bool offered = false;
-    for (const LanguageFile& file : texts.language_files()) offered |= file.name == "Deutsch";
-    EXPECT_TRUE(offered);
-
-    EXPECT_EQ(texts.load_program_text(2854), "Ung\xFCltiger Wert!");
-    // Names of barcode symbologies stay as they are: the built-in text.
-    EXPECT_EQ(texts.language_entry(371), "");
-    EXPECT_EQ(texts.load_program_text(371), "Code 39");
-
-    // Device texts go into the design as the file gives them, not padded.
-    DeviceTextTables tables;
-    fill_text_tables(texts, tables);
-    EXPECT_EQ(slot_text(tables.slot(3002)), "Ende");
-    EXPECT_EQ(slot_text(tables.slot(3621)), " Datensatz Nr.");
-    EXPECT_EQ(slot_text(tables.slot(3661)), "Code 39" + std::string(43, ' '));
-}
 
 // What a translation must keep of the built-in text: its "%" conversions, whether it has an
 // access key ("&New"; "&&" is an ampersand shown), the shortcut after a tab, and the blanks
