@@ -254,6 +254,13 @@ TEST(DeriveBeforeSave, TheLastMenuItemLeadingToAFormDecidesItsHandoverField) {
     design->derive();
     EXPECT_EQ(design->form(4).handover_field, 1);
 
+    // "Save caption" alone hands over too.
+    design->menu(5).save_caption = 1;
+    design->menu(5).item_target[0] = 6;
+    saving_form(*design, 6);
+    design->derive();
+    EXPECT_EQ(design->form(6).handover_field, 1);
+
     // Targets "main" and Menus lead to no Form; a Form no item leads to keeps its flag.
     design->menu(3).save_caption = 1;
     design->menu(3).item_target = {0, 21, 30, 31, 255};

@@ -79,11 +79,6 @@ TEST(FormRecord, DefaultExportNameFromALanguageFileIsCutToTwentyCharacters) {
     const std::string cut = std::string("Erfassungsformular 12").substr(0, 20);
     EXPECT_EQ(slot_text(form.export_name), cut);
     EXPECT_THAT(differing_offsets(bytes_of(form), expected_form(12, cut, before)), IsEmpty());
-
-    texts.read_language_entries("Test\r\n11=F\xF6rm-\r\n");
-    reset_form(form, 8, texts);
-    EXPECT_EQ(slot_text(form.export_name), "F\xF6rm-09");
-    EXPECT_EQ(bytes_of(form)[kExportName + 7], 0);
 }
 
 }  // namespace

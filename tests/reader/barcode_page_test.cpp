@@ -639,18 +639,5 @@ TEST_F(BarcodePageTest, MoreButtonsOpenTheirDialogs) {
                                   "COMPOSITEDLG_2D", "SYMBOLOGIESDLG_2D", "MACROPDFDLG_2D"}));
 }
 
-TEST_F(BarcodePageTest, UpcAParametersCheckGs1128AgainWhileCouponCodeIsOn) {
-    reader()[404] = 0x40;
-    reader()[208] = 1;
-    reader()[211] = 0;
-    apply([&](BarcodePage& page) {
-        EXPECT_FALSE(page.checked(slot_check(8)));
-        page.user_clicks(slot_more(1));
-        EXPECT_TRUE(page.checked(slot_check(8)));
-        EXPECT_TRUE(page.enabled(slot_more(8)));
-    });
-    EXPECT_EQ(reader()[211], 1);
-}
-
 }  // namespace
 }  // namespace tc

@@ -38,11 +38,6 @@ TEST_F(EditorSheetTest, CaptionNamesTheNewFileOrTheOpenedPath) {
     session.command_open();
     ASSERT_EQ(host.sheets_shown().size(), 3u);
     EXPECT_EQ(host.sheets_shown()[2], text(1) + " - [ " + ui::shown_file_name(path) + " ]");
-
-    // A long file name is shown whole.
-    const std::string long_name = "/" + std::string(300, 'd') + ".T73";
-    EXPECT_EQ(shell::editor_sheet_caption("Composer", "New file", long_name),
-              "Composer - [ " + ui::shown_file_name(long_name) + " ]");
 }
 
 TEST_F(EditorSheetTest, PagesAreCreatedWhenShownAndOkMarksTheDesignModified) {
