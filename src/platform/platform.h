@@ -27,4 +27,9 @@ std::optional<std::filesystem::path> user_config_home();
 // `prefix`; nothing when none can be made.
 std::optional<std::filesystem::path> make_temporary_directory(const char* prefix);
 
+// Puts standard input and output in binary mode, so that a command-line tool's output (a design
+// file's JSON form, its report) holds exactly the bytes it wrote: Windows would otherwise write
+// every line feed as CR LF. Nothing to do on POSIX systems.
+void use_binary_standard_streams();
+
 }  // namespace tc::platform

@@ -51,4 +51,6 @@ std::optional<std::filesystem::path> make_temporary_directory(const char* prefix
     return std::filesystem::path(pattern);
 }
 
+void use_binary_standard_streams() {}
+
 }  // namespace tc::platform

@@ -1,8 +1,11 @@
 // The Windows implementation of the platform calls; the build takes it on Windows only.
 #define WIN32_LEAN_AND_MEAN
 #define NOMINMAX
+#include <fcntl.h>
+#include <io.h>
 #include <windows.h>
 
+#include <cstdio>
 #include <string>
 #include <system_error>
 
@@ -68,6 +71,11 @@ std::optional<std::filesystem::path> make_temporary_directory(const char* prefix
         if (::GetLastError() != ERROR_ALREADY_EXISTS) return std::nullopt;
     }
     return std::nullopt;
+}
+
+void use_binary_standard_streams() {
+    ::_setmode(::_fileno(stdin), _O_BINARY);
+    ::_setmode(::_fileno(stdout), _O_BINARY);
 }
 
 }  // namespace tc::platform

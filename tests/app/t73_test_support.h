@@ -1,7 +1,9 @@
 #pragma once
 
 #include <stdlib.h>
+#ifndef _WIN32
 #include <sys/wait.h>
+#endif
 
 #include <cstdio>
 #include <random>
@@ -64,9 +66,14 @@ inline ToolRun run_binary(const TempDir& dir, const std::string& arguments) {
     const std::string err_path = dir.file("binary.err");
     const std::string command = std::string("\"") + tc::test::kT73Path + "\" " + arguments +
                                 " >\"" + out_path + "\" 2>\"" + err_path + "\"";
-    const int status = std::system(command.c_str());
     ToolRun run;
+#ifdef _WIN32
+    // cmd /c drops the first and the last quote of a command line that starts with one.
+    run.exit_code = std::system(("\"" + command + "\"").c_str());
+#else
+    const int status = std::system(command.c_str());
     run.exit_code = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+#endif
     const auto out = read_bytes(out_path);
     const auto err = read_bytes(err_path);
     run.out.assign(out.begin(), out.end());

@@ -17,6 +17,14 @@ namespace {
 
 namespace fs = std::filesystem;
 
+// Where the user's configuration folder is named: %APPDATA% on Windows, else $XDG_CONFIG_HOME
+// (with $HOME/.config as the fallback).
+#ifdef _WIN32
+constexpr const char* kConfigVariable = "APPDATA";
+#else
+constexpr const char* kConfigVariable = "XDG_CONFIG_HOME";
+#endif
+
 // Sets an environment variable for the life of the object and puts the old value back.
 class ScopedEnvironment {
   public:
@@ -30,11 +38,15 @@ class ScopedEnvironment {
 
   private:
     void set(const std::optional<std::string>& value) {
+#ifdef _WIN32
+        ::_putenv_s(name_, value ? value->c_str() : "");
+#else
         if (value) {
             ::setenv(name_, value->c_str(), 1);
         } else {
             ::unsetenv(name_);
         }
+#endif
     }
 
     const char* name_;
@@ -87,7 +99,7 @@ TEST(ProgramPlaces, TheOperatingSystemIsAskedWhetherTheFolderCanBeWrittenAndWher
     EXPECT_FALSE(platform::is_writable_directory(folder.path() / "missing"));
 
     {
-        ScopedEnvironment config("XDG_CONFIG_HOME", (folder.path() / "config").string());
+        ScopedEnvironment config(kConfigVariable, (folder.path() / "config").string());
         EXPECT_EQ(platform::user_config_home(), folder.path() / "config");
         // A program directory that cannot be written: one that is a file, one that is missing.
         for (const fs::path& program : {folder.path() / "file", folder.path() / "missing"}) {
@@ -96,13 +108,15 @@ TEST(ProgramPlaces, TheOperatingSystemIsAskedWhetherTheFolderCanBeWrittenAndWher
         }
         EXPECT_EQ(find_program_places(folder.path()).settings_dir, folder.path());
     }
+#ifndef _WIN32
     {
         ScopedEnvironment config("XDG_CONFIG_HOME", std::string("relative/config"));
         ScopedEnvironment home("HOME", (folder.path() / "home").string());
         EXPECT_EQ(platform::user_config_home(), folder.path() / "home" / ".config");
     }
+#endif
     {
-        ScopedEnvironment config("XDG_CONFIG_HOME", std::nullopt);
+        ScopedEnvironment config(kConfigVariable, std::nullopt);
         ScopedEnvironment home("HOME", std::nullopt);
         EXPECT_EQ(platform::user_config_home(), std::nullopt);
     }
