@@ -21,7 +21,9 @@ add_custom_command(
     COMMENT "Copying the language files beside the programs")
 add_custom_target(tc_language_files DEPENDS "${TC_LANGUAGE_STAMP}")
 add_dependencies(t73 tc_language_files)
-add_dependencies(tc7350 tc_language_files)
+if(TARGET tc7350)
+    add_dependencies(tc7350 tc_language_files)
+endif()
 
 set(TC_TOOL_PACKAGE "t73")
 set(TC_GUI_PACKAGE "terminal-composer")
@@ -31,7 +33,9 @@ set(TC_PACKAGE_MAINTAINER
 
 install(TARGETS t73 RUNTIME DESTINATION "${CMAKE_INSTALL_BINDIR}" COMPONENT tool)
 install(FILES ${TC_LANGUAGE_FILES} DESTINATION "${CMAKE_INSTALL_DATADIR}/tc7350" COMPONENT tool)
-install(TARGETS tc7350 RUNTIME DESTINATION "${CMAKE_INSTALL_BINDIR}" COMPONENT gui)
+if(TARGET tc7350)
+    install(TARGETS tc7350 RUNTIME DESTINATION "${CMAKE_INSTALL_BINDIR}" COMPONENT gui)
+endif()
 if(UNIX AND NOT APPLE)
     install(FILES "${PROJECT_SOURCE_DIR}/resources/desktop/tc7350.desktop"
             DESTINATION "${CMAKE_INSTALL_DATADIR}/applications" COMPONENT gui)
