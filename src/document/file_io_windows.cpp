@@ -36,8 +36,34 @@ class FileHandle {
     HANDLE handle_;
 };
 
+// The system errors that have a POSIX counterpart are reported as that, so that a message reads
+// the same on every system ("No such file or directory"); the others keep Windows' own text.
+struct ErrorCounterpart {
+    DWORD windows;
+    std::errc posix;
+};
+constexpr ErrorCounterpart kErrorCounterparts[] = {
+    {ERROR_FILE_NOT_FOUND, std::errc::no_such_file_or_directory},
+    {ERROR_PATH_NOT_FOUND, std::errc::no_such_file_or_directory},
+    {ERROR_ACCESS_DENIED, std::errc::permission_denied},
+    {ERROR_WRITE_PROTECT, std::errc::read_only_file_system},
+    {ERROR_DISK_FULL, std::errc::no_space_on_device},
+    {ERROR_HANDLE_DISK_FULL, std::errc::no_space_on_device},
+    {ERROR_FILE_EXISTS, std::errc::file_exists},
+    {ERROR_ALREADY_EXISTS, std::errc::file_exists},
+    {ERROR_DIRECTORY, std::errc::not_a_directory},
+    {ERROR_FILENAME_EXCED_RANGE, std::errc::filename_too_long},
+};
+
+std::error_code system_error(DWORD error) {
+    for (const ErrorCounterpart& counterpart : kErrorCounterparts) {
+        if (counterpart.windows == error) return std::make_error_code(counterpart.posix);
+    }
+    return std::error_code(static_cast<int>(error), std::system_category());
+}
+
 std::error_code last_error() {
-    return std::error_code(static_cast<int>(::GetLastError()), std::system_category());
+    return system_error(::GetLastError());
 }
 
 std::filesystem::path folder_of(const std::filesystem::path& target) {
@@ -69,6 +95,10 @@ HANDLE open_regular_file(const std::filesystem::path& path, DWORD access, std::e
                                       nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) {
         reason = last_error();
+        const DWORD attributes = ::GetFileAttributesW(path.c_str());
+        if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
+            reason = std::make_error_code(std::errc::is_a_directory);
+        }
         return file;
     }
     reason = not_a_file(file);
@@ -162,7 +192,7 @@ std::error_code refusal_of(const std::filesystem::path& target, bool& exists) {
     exists = attributes != INVALID_FILE_ATTRIBUTES;
     if (!exists) {
         const DWORD error = ::GetLastError();
-        return error == ERROR_FILE_NOT_FOUND ? std::error_code() : last_error();
+        return error == ERROR_FILE_NOT_FOUND ? std::error_code() : system_error(error);
     }
     if ((attributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
         return std::make_error_code(std::errc::is_a_directory);
@@ -179,7 +209,7 @@ std::error_code refusal_of(const std::filesystem::path& target, bool& exists) {
 
 // The folder refuses new files, or the replacing of the target (a folder of shared files).
 bool folder_refused(const std::error_code& reason) {
-    return reason == std::error_code(ERROR_ACCESS_DENIED, std::system_category());
+    return reason == std::errc::permission_denied;
 }
 
 // Writes the existing regular file `target` where it is and flushes it to the disk.

@@ -133,6 +133,7 @@ TEST(T73Commands, UsageHelpAndVersionFollowTheConventions) {
     }
 }
 
+#ifndef _WIN32
 TEST(T73Commands, InputsAndOutputsThatFailGiveTheSystemsReasonAndExitCode3) {
     TempDir dir;
     const std::string design = dir.file("new.T73");
@@ -195,6 +196,7 @@ TEST(T73Commands, InputsAndOutputsThatFailGiveTheSystemsReasonAndExitCode3) {
         dir, "--version >/dev/null; { (" + t73 + "dump \"" + design + "\"; echo $? >&2) | true; }");
     EXPECT_EQ(run.err, "t73: standard output: cannot be written: Broken pipe\n3\n");
 }
+#endif
 
 TEST(T73Commands, MinusIsStandardInputAndOutputWhereverAFileIsReadOrWritten) {
     const ToolRun made = run_tool({"new", "-"});

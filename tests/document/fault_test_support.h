@@ -1,12 +1,14 @@
 #pragma once
 
-#include <fcntl.h>
 #include <gtest/gtest.h>
+#ifndef _WIN32
+#include <fcntl.h>
 #include <sys/mount.h>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
 #include <sys/wait.h>
 #include <unistd.h>
+#endif
 
 #include <chrono>
 #include <filesystem>
@@ -36,6 +38,7 @@ inline std::string cannot_open_message(const std::string& path, int error) {
     return cannot_open_message(path, std::error_code(error, std::generic_category()));
 }
 
+#ifndef _WIN32
 // A small tmpfs mounted on an empty folder, for a full or read-only disk; it needs the privilege
 // to mount (tests run as root in CI). mounted() tells whether it could be made.
 class SmallDisk {
@@ -106,5 +109,6 @@ inline bool run_as_ordinary_user(const std::function<void()>& scenario) {
     EXPECT_EQ(WEXITSTATUS(status), 0) << "failed as an ordinary user (see above)";
     return true;
 }
+#endif
 
 }  // namespace tc::test

@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <memory>
 #include <tuple>
+#include <vector>
 
 #include "document/document_test_support.h"
 #include "document/test_files.h"
@@ -120,13 +121,17 @@ TEST_F(Lifecycle, OpenDialogStartsAtTheCurrentFileAndTakesItsNameOnlyWhenOpened)
     EXPECT_EQ(request.default_extension, "T73");
     EXPECT_FALSE(request.confirm_overwrite);
 
-    // With one: its name in its folder. A backslash is part of a name here, not a separator.
+    // With one: its name in its folder. A backslash is part of a name on POSIX systems, not a
+    // separator as on Windows.
     const std::string current = std::filesystem::current_path().string();
-    for (const auto& [path, name, folder] : {std::tuple<std::string, std::string, std::string>{
-                                                 "/data/designs/a.T73", "a.T73", "/data/designs"},
-                                             {"/top.T73", "top.T73", "/"},
-                                             {"bare.T73", "bare.T73", current},
-                                             {"/d/back\\slash.T73", "back\\slash.T73", "/d"}}) {
+    std::vector<std::tuple<std::string, std::string, std::string>> cases{
+        {"/data/designs/a.T73", "a.T73", "/data/designs"},
+        {"/top.T73", "top.T73", "/"},
+        {"bare.T73", "bare.T73", current}};
+#ifndef _WIN32
+    cases.emplace_back("/d/back\\slash.T73", "back\\slash.T73", "/d");
+#endif
+    for (const auto& [path, name, folder] : cases) {
         doc_->file_name = path;
         host_.clear_record();
         EXPECT_FALSE(open_dialog(*doc_, context_));

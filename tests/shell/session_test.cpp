@@ -273,6 +273,9 @@ TEST_F(SessionTest, OpenRereadsTheIniAndGivesTheDesignBackWhenNoFileIsOpened) {
     EXPECT_EQ(ini(), good + "\r1\r0\rDeutsch\r" + good + "\r");
 }
 
+// Paths are made from UTF-8 text with the standard library here, which Windows does not read as
+// UTF-8: the Windows build checks such names through t73.exe (scripts/compare-t73-windows).
+#ifndef _WIN32
 TEST_F(SessionTest, NamesInAnyScriptAndLongPathsAreSavedOpenedAndRememberedWhole) {
     // German, Russian and Greek names, in a folder with a non-ASCII name, and a path of more than
     // 260 characters. File names are UTF-8 here.
@@ -335,6 +338,7 @@ TEST_F(SessionTest, NamesInAnyScriptAndLongPathsAreSavedOpenedAndRememberedWhole
     EXPECT_EQ(slot_text(next.document().forms[0].prompt[0]), "SAVED");
     EXPECT_TRUE(host.messages().empty());
 }
+#endif
 
 }  // namespace
 }  // namespace tc::shell

@@ -96,6 +96,7 @@ TEST(BadLanguageFile, EachIsOfferedAndLoadedAsTheRulesGiveWithinTheLimits) {
     }
 }
 
+#ifndef _WIN32
 TEST(BadLanguageFile, PipeOrFolderNamedLikeALanguageFileIsNotOffered) {
     test::TempFolder folder;
     const std::filesystem::path pipe = folder.path() / "a-pipe.lng";
@@ -109,6 +110,7 @@ TEST(BadLanguageFile, PipeOrFolderNamedLikeALanguageFileIsNotOffered) {
     EXPECT_EQ(texts.language_files()[0].name, "Real");
     EXPECT_EQ(texts.load_program_text(2651), "Echt");
 }
+#endif
 
 }  // namespace
 }  // namespace tc::texts

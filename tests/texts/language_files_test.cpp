@@ -1,11 +1,12 @@
 #include <gtest/gtest.h>
-#include <stdlib.h>
 
 #include <filesystem>
 #include <fstream>
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "platform/platform.h"
 #include "texts/program_texts.h"
 
 namespace tc::texts {
@@ -17,9 +18,9 @@ namespace fs = std::filesystem;
 class LanguageFiles : public ::testing::Test {
   protected:
     void SetUp() override {
-        std::string pattern = (fs::temp_directory_path() / "tc-lng-XXXXXX").string();
-        ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-        dir_ = pattern;
+        const std::optional<fs::path> dir = platform::make_temporary_directory("tc-lng-");
+        ASSERT_TRUE(dir);
+        dir_ = *dir;
     }
     void TearDown() override { fs::remove_all(dir_); }
 
@@ -43,7 +44,9 @@ TEST_F(LanguageFiles, OffersReadableNamedFilesInFileNameOrder) {
           "\r\r Fran\xE7"
           "ais\r\n2651=Enregistrer ?\r\n");
     write("c.lng", "");
+#ifndef _WIN32
     fs::create_symlink(dir_ / "missing.lng", dir_ / "d.lng");  // cannot be opened
+#endif
     fs::create_directory(dir_ / "e.lng");
     write("f.txt", "English\r\n");
     write("G.LNG", "Upper\r\n");

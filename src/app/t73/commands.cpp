@@ -10,6 +10,7 @@
 #include "app/t73/json_writer.h"
 #include "document/design_file.h"
 #include "document/file_io.h"
+#include "platform/platform.h"
 #include "shell/editor_sheet.h"
 #include "ui/property_sheet.h"
 
@@ -34,8 +35,8 @@ std::optional<std::vector<Byte>> open_as_program(ToolSession& tool, const std::s
         return std::nullopt;
     }
     // The program opens a file by its name: it gets a copy in the session's folder.
-    const std::string copy = tool.scratch_file("opened.T73").string();
-    if (const std::error_code ec = write_file_safely(copy, *bytes)) {
+    const std::string copy = platform::to_file_name(tool.scratch_file("opened.T73"));
+    if (const std::error_code ec = write_file_safely(platform::to_path(copy), *bytes)) {
         io.err << "t73: " << copy << ": cannot be written: " << ec.message() << "\n";
         return std::nullopt;
     }
@@ -50,7 +51,8 @@ std::optional<std::vector<Byte>> open_as_program(ToolSession& tool, const std::s
 
 bool save_as_program(ToolSession& tool, const std::string& path, const ToolStreams& io) {
     shell::Session& session = tool.session();
-    const std::string target = path == "-" ? tool.scratch_file("saved.T73").string() : path;
+    const std::string target =
+        path == "-" ? platform::to_file_name(tool.scratch_file("saved.T73")) : path;
     std::error_code reason;
     if (!save_design_file(session.document(), target, session.file_context(), reason)) {
         io.err << "t73: " << output_name(target) << ": cannot be written: " << reason.message()
@@ -58,7 +60,7 @@ bool save_as_program(ToolSession& tool, const std::string& path, const ToolStrea
         return false;
     }
     if (path != "-") return true;
-    const auto bytes = read_whole_file(target);
+    const auto bytes = read_whole_file(platform::to_path(target));
     return bytes && write_output(path, *bytes, io);
 }
 

@@ -6,6 +6,7 @@
 #include "app/t73/run_t73.h"
 #include "document/file_io.h"
 #include "forms/derive_before_save.h"
+#include "platform/platform.h"
 
 namespace tc::t73 {
 namespace {
@@ -48,7 +49,7 @@ int command_report(const LanguageOptions& options, const std::string& in_path,
 
     const std::string html = design_report_html({
         .file_name = in_path == "-" ? std::string("standard input")
-                                    : std::filesystem::path(in_path).filename().string(),
+                                    : platform::to_file_name(platform::to_path(in_path).filename()),
         .design = *design,
         .new_design = *new_design,
         .findings = report_findings(*design, *bytes),

@@ -6,6 +6,7 @@
 
 #include "app/t73/commands.h"
 #include "app/t73/preview_command.h"
+#include "platform/platform.h"
 
 namespace tc::t73 {
 namespace {
@@ -141,7 +142,7 @@ int run_t73(const std::vector<std::string>& args, const ToolStreams& io) {
 
     LanguageOptions options;
     if (language_option->count() > 0) options.language = a.language;
-    if (program_dir_option->count() > 0) options.program_dir = a.program_dir;
+    if (program_dir_option->count() > 0) options.program_dir = platform::to_path(a.program_dir);
 
     int code = kExitUsage;
     if (help_command->parsed()) {

@@ -11,6 +11,7 @@
 #include <system_error>
 
 #include "document/file_io.h"
+#include "platform/platform.h"
 
 namespace tc::t73 {
 
@@ -72,8 +73,9 @@ std::optional<std::vector<Byte>> read_input(const std::string& path, std::istrea
         }
         return bytes;
     }
+    const std::filesystem::path file_path = platform::to_path(path);
     std::error_code ec;
-    const auto status = std::filesystem::status(path, ec);
+    const auto status = std::filesystem::status(file_path, ec);
     if (ec) {
         reason = ec.message();
         return std::nullopt;
@@ -87,7 +89,7 @@ std::optional<std::vector<Byte>> read_input(const std::string& path, std::istrea
         return std::nullopt;
     }
     errno = 0;
-    std::ifstream file(path, std::ios::binary);
+    std::ifstream file(file_path, std::ios::binary);
     if (!file) {
         reason = errno != 0 ? std::strerror(errno) : "cannot be opened";
         return std::nullopt;
@@ -111,7 +113,7 @@ bool write_output(const std::string& path, std::span<const Byte> bytes, const To
                      static_cast<std::streamsize>(bytes.size()));
         return static_cast<bool>(io.out);  // the run reports a failed standard output
     }
-    const std::error_code reason = write_file_safely(path, bytes);
+    const std::error_code reason = write_file_safely(platform::to_path(path), bytes);
     if (!reason) return true;
     io.err << "t73: " << path << ": cannot be written: " << reason.message() << "\n";
     return false;
