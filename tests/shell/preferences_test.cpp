@@ -66,30 +66,6 @@ TEST(Preferences, RecentFilesAreKeptWhenTheyExistAtMostFour) {
     EXPECT_EQ(asked, (std::vector<std::string>{"a.T73", "gone.T73", "b.T73", "c.T73"}));
 }
 
-TEST(Preferences, LongPathsStayWholeOverlongLanguagesAreCutAndLongFilesAreReadSafely) {
-    const std::string long_path(5000, 'p');
-    const std::string long_language(300, 'l');
-    Preferences prefs = parse_ini(long_path + "\r1\r1\r" + long_language + "\r" + long_path + "\r",
-                                  kEverythingExists);
-    EXPECT_EQ(prefs.last_file, long_path);
-    EXPECT_EQ(prefs.language, std::string(260, 'l'));
-    EXPECT_TRUE(prefs.auto_preload);
-    EXPECT_TRUE(prefs.always_on_top);
-    EXPECT_EQ(prefs.recent_files, std::vector<std::string>{long_path});
-
-    std::string many_lines;
-    for (int i = 0; i < 10000; ++i) many_lines += "line" + std::to_string(i) + "\r";
-    prefs = parse_ini(many_lines, kEverythingExists);
-    EXPECT_EQ(prefs.last_file, "line0");
-    EXPECT_EQ(prefs.language, "line3");
-    EXPECT_EQ(prefs.recent_files, (std::vector<std::string>{"line4", "line5", "line6", "line7"}));
-
-    // The text ends at a zero byte.
-    prefs = parse_ini(std::string("last\r0\r0\0\rhidden\r", 16), kEverythingExists);
-    EXPECT_EQ(prefs.language, "0");
-    EXPECT_FALSE(prefs.always_on_top);
-}
-
 TEST(Preferences, IniHoldsNamesInWindows1252WhereItCanAndAnyOtherNameAsItsOwnBytes) {
     // File names are UTF-8 here, as the file system keeps them.
     const std::string bom = "\xEF\xBB\xBF";
