@@ -9,6 +9,7 @@
 #include <random>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "app/t73/design_blocks.h"
@@ -21,6 +22,13 @@ namespace tc::session_test {
 namespace random_design_detail {
 
 constexpr std::size_t kReaderSize = kSystemOffset - kReaderOffset;
+
+inline std::vector<t73::RecordBlock> record_blocks() {
+    std::vector<t73::RecordBlock> blocks(t73::record_blocks_before_reader().begin(),
+                                         t73::record_blocks_before_reader().end());
+    blocks.push_back(t73::system_settings_block());
+    return blocks;
+}
 
 // How much of the design a checker's path puts back: the field (entry) it names, the record it is
 // in (a row of the reader settings), or the whole reader settings record.
@@ -50,10 +58,7 @@ inline std::vector<std::pair<std::size_t, std::size_t>> spans_of(std::string_vie
         if (reach == Reach::Record) return {{kReaderOffset + row, t73::kReaderRowSize}};
         return {{kReaderOffset + row + entry, 1}};
     }
-    std::vector<t73::RecordBlock> blocks(t73::record_blocks_before_reader().begin(),
-                                         t73::record_blocks_before_reader().end());
-    blocks.push_back(t73::system_settings_block());
-    for (const t73::RecordBlock& b : blocks) {
+    for (const t73::RecordBlock& b : record_blocks()) {
         if (b.name != block) continue;
         const std::size_t record = b.offset + index * b.layout.size;
         if (whole_record) return {{record, b.layout.size}};
@@ -61,11 +66,9 @@ inline std::vector<std::pair<std::size_t, std::size_t>> spans_of(std::string_vie
         for (const t73::FieldLayout& f : b.layout.fields) {
             // "max_length" names both bytes of a split length.
             if (f.name != field && !f.name.starts_with(std::string(field) + "_")) continue;
-            if (entry < f.count) {
-                spans.emplace_back(record + f.offset + entry * f.size, f.size);
-            } else {
-                spans.emplace_back(record + f.offset, f.bytes());
-            }
+            const bool one = entry < f.count;
+            spans.emplace_back(record + f.offset + (one ? entry * f.size : 0),
+                               one ? f.size : f.bytes());
         }
         return spans;
     }
@@ -110,29 +113,24 @@ inline std::vector<Byte> random_valid_design(const std::vector<Byte>& base, unsi
         return static_cast<Byte>(below(kRanges[below(std::size(kRanges))]));
     };
     std::vector<Byte> image = base;
-    std::vector<t73::RecordBlock> blocks(t73::record_blocks_before_reader().begin(),
-                                         t73::record_blocks_before_reader().end());
-    blocks.push_back(t73::system_settings_block());
     // Each record changes a little, much or not at all: records with few changes keep them.
     const auto changes = [&below]() {
         static constexpr std::size_t kOneIn[] = {0, 40, 12, 4};
         const std::size_t one_in = kOneIn[below(std::size(kOneIn))];
         return [&below, one_in]() { return one_in != 0 && below(one_in) == 0; };
     };
-    for (const t73::RecordBlock& b : blocks) {
+    for (const t73::RecordBlock& b : record_blocks()) {
         for (std::size_t r = 0; r < std::max<std::size_t>(b.count, 1); ++r) {
             const auto change = changes();
             for (const t73::FieldLayout& f : b.layout.fields) {
                 for (std::size_t e = 0; e < f.count; ++e) {
                     Byte* at = image.data() + b.offset + r * b.layout.size + f.offset + e * f.size;
                     if (f.kind == t73::FieldKind::Number && change()) *at = value();
-                    if (f.kind == t73::FieldKind::Text && change()) {
-                        static const char kLetters[] = "AZaz09 _-.\\:\xE9\xFF";
-                        std::memset(at, 0, f.size);
-                        const std::size_t length = below(f.size);
-                        for (std::size_t i = 0; i < length; ++i) {
-                            at[i] = static_cast<Byte>(kLetters[below(sizeof kLetters - 1)]);
-                        }
+                    if (f.kind != t73::FieldKind::Text || !change()) continue;
+                    static const char kLetters[] = "AZaz09 _-.\\:\xE9\xFF";
+                    std::memset(at, 0, f.size);
+                    for (std::size_t i = below(f.size); i-- > 0;) {
+                        at[i] = static_cast<Byte>(kLetters[below(sizeof kLetters - 1)]);
                     }
                 }
             }
