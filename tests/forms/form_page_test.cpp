@@ -293,6 +293,7 @@ TEST_F(FormPageTest, ChoosingATypeResetsThePropertiesItCannotKeep) {
         stored.check_digit[1] = 3;
         stored.partial_length[1] = 7;
         stored.auto_enter[1] = 2;
+        stored.leading_code_on[1] = 1;
         if (c.from == kTypeReadFrom2D) stored.data_type[0] = kTypeLargeData;
         run_page([&](ui::PropertySheet&, FormPage& page) {
             choose_type(page, 1, c.to);
@@ -302,6 +303,7 @@ TEST_F(FormPageTest, ChoosingATypeResetsThePropertiesItCannotKeep) {
             EXPECT_EQ(form.check_digit[1], c.resets ? 0 : 3);
             EXPECT_EQ(form.partial_length[1], c.resets ? 20 : 7);
             EXPECT_EQ(form.auto_enter[1], c.resets ? 1 : 2);
+            EXPECT_EQ(form.leading_code_on[1], c.resets ? 0 : 1);
         });
     }
 }
