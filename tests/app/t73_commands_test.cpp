@@ -6,7 +6,6 @@
 #include <string>
 #include <vector>
 
-#include "app/t73/design_json.h"
 #include "document/design_file.h"
 #include "document/fault_test_support.h"
 #include "shell/preferences.h"
@@ -69,35 +68,6 @@ TEST(T73Commands, ResaveOpensAsTheProgramDoesOrRefusesTheFile) {
     EXPECT_EQ(run.exit_code, 3);
     EXPECT_NE(run.err.find("The TC file version is newer than current program!"), std::string::npos)
         << run.err;
-    EXPECT_FALSE(std::filesystem::exists(dir.file("not-written.T73")));
-}
-
-TEST(T73Commands, BuildWritesTheDumpedBytesOrNothing) {
-    TempDir dir;
-    const std::vector<Byte> original = test::random_design_bytes(73);
-    write_bytes(dir.file("random.T73"), original);
-    const ToolRun dumped = run_tool({"dump", dir.file("random.T73")});
-    ASSERT_EQ(dumped.exit_code, 0) << dumped.err;
-    test::write_text(dir.file("random.json"), dumped.out);
-
-    ToolRun run = run_tool({"build", dir.file("random.json"), dir.file("rebuilt.T73")});
-    EXPECT_EQ(run.exit_code, 0) << run.err;
-    EXPECT_TRUE(read_bytes(dir.file("rebuilt.T73")) == original);
-
-    Json design = Json::parse(dumped.out);
-    design["forms"][3]["prompt"][4] = std::string(60, 'x');
-    test::write_text(dir.file("too-long.json"), design.dump());
-    run = run_tool({"build", dir.file("too-long.json"), dir.file("not-written.T73")});
-    EXPECT_EQ(run.exit_code, 3);
-    EXPECT_NE(run.err.find("forms[3].prompt[4]: text of 60 bytes does not fit 51-byte slot"),
-              std::string::npos)
-        << run.err;
-    EXPECT_FALSE(std::filesystem::exists(dir.file("not-written.T73")));
-
-    test::write_text(dir.file("broken.json"), dumped.out.substr(0, dumped.out.size() / 2));
-    run = run_tool({"build", dir.file("broken.json"), dir.file("not-written.T73")});
-    EXPECT_EQ(run.exit_code, 3);
-    EXPECT_NE(run.err.find("not valid JSON"), std::string::npos) << run.err;
     EXPECT_FALSE(std::filesystem::exists(dir.file("not-written.T73")));
 }
 
