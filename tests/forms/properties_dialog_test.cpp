@@ -200,6 +200,7 @@ TEST_F(PropertiesDialogTest, PrefixMarkAndOk) {
         d.user_clicks(kPrefixCheck);
         d.user_clicks(kPrefixField);
         EXPECT_EQ(d.text(kPrefixField), "A ");
+        EXPECT_EQ(d.text(kInputMarkEdit), "");  // no mark yet
         d.user_clicks(kInputMarkCheck);
         d.user_types(kInputMarkEdit, "*");
         EXPECT_EQ(d.text(kStartEdit), "1");  // a start position below 1 shows as 1

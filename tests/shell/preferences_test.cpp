@@ -83,6 +83,9 @@ TEST(Preferences, IniHoldsNamesInWindows1252WhereItCanAndAnyOtherNameAsItsOwnByt
          bom + "/d/\u03A3\u03C7\u03AD\u03B4\u03B9\u03BF.T73"},
         {"/d/M\u00FCller \u041C\u044E\u043B\u043B\u0435\u0440.T73",
          bom + "/d/M\u00FCller \u041C\u044E\u043B\u043B\u0435\u0440.T73"},
+        // U+0080 and U+0100 are no Windows-1252 characters (byte 0x80 is the euro sign).
+        {"/d/\u0080.T73", bom + "/d/\u0080.T73"},
+        {"/d/\u0100.T73", bom + "/d/\u0100.T73"},
         // Bytes that are not UTF-8 (a name from an older system) are kept as they are.
         {"/d/M\xFCller.T73", bom + "/d/M\xFCller.T73"},
         {"/d/" + std::string(300, 'n') + ".T73", "/d/" + std::string(300, 'n') + ".T73"},
