@@ -55,7 +55,12 @@ std::optional<Options> parse_options(int argc, char** argv) {
 // Beside the program file, or <prefix>/share/tc7350 for an installed program.
 std::filesystem::path default_program_dir() {
     const wxString exe = wxStandardPaths::Get().GetExecutablePath();
-    return tc::shell::program_dir_for_executable(std::filesystem::path(exe.fn_str().data()));
+#ifdef _WIN32
+    const std::filesystem::path exe_path(exe.ToStdWstring());
+#else
+    const std::filesystem::path exe_path(exe.fn_str().data());
+#endif
+    return tc::shell::program_dir_for_executable(exe_path);
 }
 
 class Tc7350App : public wxApp {
