@@ -9,6 +9,10 @@ set(CMAKE_CXX_COMPILER ${TC_MINGW_TRIPLET}-g++-posix)
 set(CMAKE_RC_COMPILER ${TC_MINGW_TRIPLET}-windres)
 
 set(CMAKE_FIND_ROOT_PATH /usr/${TC_MINGW_TRIPLET})
+# Libraries built for Windows here (wxWidgets and libpng: scripts/build-windows-libs).
+if(TC_WINDOWS_LIBS)
+    list(APPEND CMAKE_FIND_ROOT_PATH "${TC_WINDOWS_LIBS}")
+endif()
 set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
 set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
