@@ -6,6 +6,9 @@
 #include "lookups/lookup_page.h"
 #include "menus/menu_page.h"
 #include "reader/barcode_page.h"
+#include "resources/barcode_page_layout.h"
+#include "resources/form_page_layout.h"
+#include "resources/menu_lookup_settings_layouts.h"
 #include "settings/settings_page.h"
 #include "ui/host.h"
 #include "ui/shown_text.h"
@@ -32,24 +35,24 @@ std::array<std::string, 20> make_form_number_texts() {
 
 const std::array<EditorPage, 5>& editor_pages() {
     static const std::array<EditorPage, 5> pages{{
-        {"FORMDLG", 3,
+        {&resources::form_page_layout, 3,
          [](EditorSheetContext& c) -> std::unique_ptr<ui::Page> {
              return std::make_unique<FormPage>(c.session.document(), c.session.texts(),
                                                c.form_numbers);
          }},
-        {"MENUDLG", 4,
+        {&resources::menu_page_layout, 4,
          [](EditorSheetContext& c) -> std::unique_ptr<ui::Page> {
              return std::make_unique<MenuPage>(c.session.document(), c.session.texts());
          }},
-        {"LOOKUPDLG", 5,
+        {&resources::lookup_page_layout, 5,
          [](EditorSheetContext& c) -> std::unique_ptr<ui::Page> {
              return std::make_unique<LookupPage>(c.session.document(), c.session.texts());
          }},
-        {"BARCODEDLG", 6,
+        {&resources::barcode_page_layout, 6,
          [](EditorSheetContext& c) -> std::unique_ptr<ui::Page> {
              return std::make_unique<BarcodePage>(c.session.document(), c.session.texts());
          }},
-        {"SETTINGSDLG", 7,
+        {&resources::settings_page_layout, 7,
          [](EditorSheetContext& c) -> std::unique_ptr<ui::Page> {
              return std::make_unique<SettingsPage>(c.session.document(), c.session.texts());
          }},
@@ -76,7 +79,7 @@ void open_editor_sheet(Session& session) {
     std::vector<ui::PropertySheet::PageEntry> entries;
     for (const EditorPage& page : editor_pages()) {
         entries.push_back({sheet_text(texts, page.title_id),
-                           [&context, make = page.make] { return make(context); }});
+                           [&context, make = page.make] { return make(context); }, &page.layout()});
     }
     ui::PropertySheet sheet(
         editor_sheet_caption(sheet_text(texts, kTextProgramName), sheet_text(texts, kTextNewFile),

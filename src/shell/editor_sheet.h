@@ -23,13 +23,13 @@ std::array<std::string, 20> make_form_number_texts();
 // One page of the editor sheet: its dialog template, the program text of its tab title and the
 // factory that creates its logic when the page is first shown.
 struct EditorPage {
-    std::string_view template_name;
+    const ui::DialogTemplate& (*layout)();
     int title_id;
     std::unique_ptr<ui::Page> (*make)(EditorSheetContext& context);
 };
 
-// The five pages in their order: Form, Menu, Lookup, Barcode, Settings, each with its layout's
-// name, its title text and how it is made.
+// The five pages in their order: Form, Menu, Lookup, Barcode, Settings, each with its layout,
+// its title text and how it is made.
 const std::array<EditorPage, 5>& editor_pages();
 
 // The sheet's caption: the program's name (text 1), " - [ ", the current file name or, for a

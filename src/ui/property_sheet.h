@@ -15,18 +15,18 @@ class PropertySheet;
 // A page of the editor sheet. It reads what it edits when it is created and takes its editing
 // data over into the design when the sheet is confirmed.
 class Page : public Dialog {
-public:
+  public:
     using Dialog::Dialog;
     virtual void take_over() {}
 
     // The sheet the page belongs to (for the signals between pages).
     PropertySheet* sheet() const { return sheet_; }
 
-protected:
+  protected:
     // The user left the page: the sheet now shows another page in its place.
     virtual void on_hidden() {}
 
-private:
+  private:
     friend class PropertySheet;
     PropertySheet* sheet_ = nullptr;
 };
@@ -34,10 +34,12 @@ private:
 // A modal sheet of pages with OK and Cancel. Pages are created when first shown; OK makes every
 // created page, in page order, take over; Cancel drops them all.
 class PropertySheet {
-public:
+  public:
     struct PageEntry {
         std::string title;
         std::function<std::unique_ptr<Page>()> make;
+        // The page's layout, so that a host can size the sheet before the page is made.
+        const DialogTemplate* layout = nullptr;
     };
 
     PropertySheet(std::string caption, std::vector<PageEntry> pages);
@@ -52,12 +54,13 @@ public:
     const std::string& caption() const { return caption_; }
     std::size_t page_count() const { return entries_.size(); }
     const std::string& page_title(std::size_t index) const { return entries_[index].title; }
+    const DialogTemplate* page_layout(std::size_t index) const { return entries_[index].layout; }
     std::size_t current_page() const { return current_; }
     Page* page(std::size_t index) const { return pages_[index].get(); }  // null until created
     bool ended() const { return ended_; }
     int result() const { return result_; }
 
-private:
+  private:
     Host* host_ = nullptr;
     std::string caption_;
     std::vector<PageEntry> entries_;

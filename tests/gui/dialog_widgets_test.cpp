@@ -15,6 +15,7 @@
 
 #include "test_dialog.h"
 #include "ui/headless_host.h"
+#include "ui/wx/dialog_font.h"
 
 namespace tc::ui::wx {
 namespace {
@@ -28,6 +29,7 @@ class WxDialogWidgets : public ::testing::Test {
     void SetUp() override {
         dialog_.create(host_, {});
         window_ = new wxDialog(nullptr, wxID_ANY, "test");
+        window_->SetFont(dialog_font());  // the font the layouts are drawn for: no scaling
         widgets_ = std::make_unique<DialogWidgets>(dialog_, *window_, [this] { ++after_events_; });
     }
     void TearDown() override {

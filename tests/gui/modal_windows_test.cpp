@@ -141,10 +141,20 @@ const DialogTemplate& page_layout() {
     return layout;
 }
 
+const DialogTemplate& large_page_layout() {
+    static const DialogTemplate layout{"LARGEPAGE",
+                                       Caption{},
+                                       560,
+                                       420,
+                                       {{kPageEdit, ControlKind::Edit, {}, {450, 390, 100, 24}}}};
+    return layout;
+}
+
 // A page with one edit that counts its take-overs.
 class CountingPage : public Page {
   public:
-    explicit CountingPage(int& take_overs) : Page(page_layout()), take_overs_(take_overs) {}
+    CountingPage(int& take_overs, const DialogTemplate& layout)
+        : Page(layout), take_overs_(take_overs) {}
     void take_over() override { ++take_overs_; }
 
   private:
@@ -154,9 +164,15 @@ class CountingPage : public Page {
 PropertySheet make_sheet(int& take_overs, int& pages_made) {
     const auto make = [&] {
         ++pages_made;
-        return std::make_unique<CountingPage>(take_overs);
+        return std::make_unique<CountingPage>(take_overs, page_layout());
     };
-    return PropertySheet("Sheet \x80", {{"One", make}, {"Two", make}, {"Three", make}});
+    const auto make_large = [&] {
+        ++pages_made;
+        return std::make_unique<CountingPage>(take_overs, large_page_layout());
+    };
+    return PropertySheet("Sheet \x80", {{"One", make, &page_layout()},
+                                        {"Two", make},
+                                        {"Three", make_large, &large_page_layout()}});
 }
 
 TEST(WxHostSheet, PagesAreBuiltWhenTheirTabIsFirstShownAndOkTakesOverTheShownOnes) {
@@ -182,14 +198,18 @@ TEST(WxHostSheet, PagesAreBuiltWhenTheirTabIsFirstShownAndOkTakesOverTheShownOne
         ASSERT_NE(tabs, nullptr);
         tab_count = tabs->GetPageCount();
         EXPECT_EQ(pages_made, 1);
+        const wxSize first_size = sheet->GetSize();
         tabs->SetSelection(2);
         EXPECT_EQ(pages_made, 2);
         EXPECT_EQ(confirmed.current_page(), 2u);
-        // The new page's widgets are there and forward to the page.
+        // The new page's widgets are there and forward to the page. The sheet had the room of its
+        // largest page when first shown: it keeps its size, and the far edit is wholly seen.
         const wxWindowList& page_widgets = tabs->GetPage(2)->GetChildren();
         ASSERT_EQ(page_widgets.size(), 1u);
         auto* edit = dynamic_cast<wxTextCtrl*>(page_widgets.front());
         ASSERT_NE(edit, nullptr);
+        EXPECT_EQ(sheet->GetSize(), first_size);
+        EXPECT_TRUE(wxRect(tabs->GetPage(2)->GetClientSize()).Contains(edit->GetRect()));
         edit->SetValue("7");
         tabs->SetSelection(0);
         EXPECT_EQ(pages_made, 2);

@@ -46,7 +46,10 @@ bool same_items(const wxItemContainerImmutable& list, const wxArrayString& items
 }  // namespace
 
 DialogWidgets::DialogWidgets(Dialog& dialog, wxWindow& parent, std::function<void()> after_event)
-    : dialog_(dialog), parent_(parent), after_event_(std::move(after_event)) {
+    : dialog_(dialog),
+      parent_(parent),
+      after_event_(std::move(after_event)),
+      scale_(fit_layout_scale(shown_captions(dialog), parent)) {
     // Group boxes first, so that they lie beneath the controls they frame.
     for (const Control& c : dialog_.controls()) {
         if (c.kind == ControlKind::GroupBox) build(c);
@@ -63,8 +66,8 @@ wxWindow* DialogWidgets::widget(int id) const {
 }
 
 void DialogWidgets::build(const Control& c) {
-    const wxPoint pos = parent_.FromDIP(wxPoint(c.rect.x, c.rect.y));
-    const wxSize size = parent_.FromDIP(wxSize(c.rect.width, c.rect.height));
+    const wxPoint pos = scale_.point(c.rect.x, c.rect.y);
+    const wxSize size = scale_.size(c.rect.width, c.rect.height);
     const wxString caption = to_display(c.text);
     wxWindow* widget = nullptr;
     switch (c.kind) {
@@ -171,9 +174,11 @@ void DialogWidgets::bind_events(const Control& c, wxWindow& widget) {
         case ControlKind::CustomArea:
             widget.Bind(wxEVT_PAINT,
                         [this, id, &widget](wxPaintEvent&) { paint_area(id, widget); });
-            widget.Bind(wxEVT_LEFT_DOWN, [this, id, &widget](wxMouseEvent& event) {
-                const wxPoint at = widget.ToDIP(event.GetPosition());
-                forward([this, id, at] { dialog_.user_clicks_area(id, Point{at.x, at.y}); });
+            widget.Bind(wxEVT_LEFT_DOWN, [this, id](wxMouseEvent& event) {
+                const wxPoint at = event.GetPosition();
+                const Point point{static_cast<int>(at.x / scale_.x),
+                                  static_cast<int>(at.y / scale_.y)};
+                forward([this, id, point] { dialog_.user_clicks_area(id, point); });
             });
             break;
         case ControlKind::Label:
@@ -327,8 +332,7 @@ void DialogWidgets::paint_area(int id, wxWindow& area) {
     wxAutoBufferedPaintDC dc(&area);
     dc.SetBackground(wxBrush(area.GetBackgroundColour()));
     dc.Clear();
-    const double scale = area.FromDIP(1000) / 1000.0;
-    dc.SetUserScale(scale, scale);
+    dc.SetUserScale(scale_.x, scale_.y);
     const Control& c = dialog_.control(id);
     WxPainter painter(dc);
     dialog_.paint_area(id, painter, Rect{0, 0, c.rect.width, c.rect.height});

@@ -10,6 +10,7 @@
 #include <utility>
 
 #include "ui/dialog.h"
+#include "ui/wx/layout_scale.h"
 
 namespace tc::ui::wx {
 
@@ -44,6 +45,8 @@ class DialogWidgets {
     Dialog& dialog() { return dialog_; }
     // The widget of control `id`, null when there is none.
     wxWindow* widget(int id) const;
+    // Where the layout's pixels are placed in the parent window.
+    const LayoutScale& scale() const { return scale_; }
 
   private:
     void build(const Control& c);
@@ -63,6 +66,7 @@ class DialogWidgets {
     Dialog& dialog_;
     wxWindow& parent_;
     std::function<void()> after_event_;
+    LayoutScale scale_;
     std::map<int, wxWindow*> widgets_;
     std::map<int, std::uint64_t> synced_revision_;
     bool attached_ = true;

@@ -12,8 +12,8 @@ ModalDialog::ModalDialog(wxWindow* parent, Dialog& dialog)
                wxString::FromAscii(dialog.layout().name.data(), dialog.layout().name.size())),
       dialog_(dialog) {
     SetFont(dialog_font());
-    SetClientSize(FromDIP(wxSize(dialog.layout().width, dialog.layout().height)));
     widgets_ = std::make_unique<DialogWidgets>(dialog_, *this, [this] { after_event(); });
+    SetClientSize(widgets_->scale().size(dialog.layout().width, dialog.layout().height));
     // Esc and the close box are the Cancel command, also for a dialog without a Cancel button.
     const auto cancel = [this] { widgets_->forward([this] { dialog_.user_clicks(kIdCancel); }); };
     Bind(wxEVT_CLOSE_WINDOW, [cancel](wxCloseEvent&) { cancel(); });

@@ -5,12 +5,13 @@
 
 #include "ui/host.h"
 #include "ui/wx/dialog_font.h"
+#include "ui/wx/layout_scale.h"
 #include "ui/wx/text_conversion.h"
 
 namespace tc::ui::wx {
 
-SheetDialog::SheetDialog(wxWindow* parent, PropertySheet& sheet, const wxString& ok_caption,
-                         const wxString& cancel_caption)
+SheetDialog::SheetDialog(wxWindow* parent, PropertySheet& sheet, const TextSource& texts,
+                         const wxString& ok_caption, const wxString& cancel_caption)
     : wxDialog(parent, wxID_ANY, shown_text_to_display(sheet.caption()), wxDefaultPosition,
                wxDefaultSize, wxDEFAULT_DIALOG_STYLE, kWindowName),
       sheet_(sheet) {
@@ -18,6 +19,11 @@ SheetDialog::SheetDialog(wxWindow* parent, PropertySheet& sheet, const wxString&
     tabs_ = new wxNotebook(this, wxID_ANY, wxDefaultPosition, wxDefaultSize, 0, kTabsName);
     for (std::size_t i = 0; i < sheet_.page_count(); ++i) {
         auto* panel = new wxPanel(tabs_);
+        // Every page holds its room from the start: the sheet has its final size when first shown.
+        if (const DialogTemplate* layout = sheet_.page_layout(i)) {
+            const LayoutScale scale = fit_layout_scale(shown_captions(*layout, texts), *panel);
+            panel->SetMinSize(scale.size(layout->width, layout->height));
+        }
         tabs_->AddPage(panel, to_display(sheet_.page_title(i)));
         panels_.push_back(panel);
     }
@@ -64,6 +70,8 @@ SheetDialog::~SheetDialog() {
 int SheetDialog::run() {
     if (sheet_.page_count() > 0) build_page(sheet_.current_page());
     after_event();
+    Layout();
+    Fit();
     Centre();
     if (!sheet_.ended()) ShowModal();
     ending_ = true;
@@ -84,10 +92,12 @@ void SheetDialog::build_page(std::size_t index) {
     Page* page = sheet_.page(index);
     if (pages_[index] || page == nullptr) return;
     wxPanel& panel = *panels_[index];
-    const DialogTemplate& layout = page->layout();
-    panel.SetMinSize(FromDIP(wxSize(layout.width, layout.height)));
     pages_[index] = std::make_unique<DialogWidgets>(*page, panel, [this] { after_event(); });
-    // Pages may differ in size: the sheet grows to the largest one created so far.
+    // Captions set as the page was made may need more room than its layout's own.
+    const DialogTemplate& layout = page->layout();
+    const wxSize needed = pages_[index]->scale().size(layout.width, layout.height);
+    if (panel.GetMinSize().x >= needed.x && panel.GetMinSize().y >= needed.y) return;
+    panel.SetMinSize(needed);
     Layout();
     Fit();
 }

@@ -20,8 +20,9 @@ class SheetDialog : public wxDialog {
     static constexpr const char* kWindowName = "tc_editor_sheet";
     static constexpr const char* kTabsName = "tc_editor_sheet_tabs";
 
-    // `ok` and `cancel` are the captions of the sheet's two buttons.
-    SheetDialog(wxWindow* parent, PropertySheet& sheet, const wxString& ok, const wxString& cancel);
+    // `texts` gives the pages' captions; `ok` and `cancel` are the captions of the two buttons.
+    SheetDialog(wxWindow* parent, PropertySheet& sheet, const TextSource& texts, const wxString& ok,
+                const wxString& cancel);
     ~SheetDialog() override;
 
     // Runs the created sheet until OK or Cancel; returns the sheet's result.

@@ -92,7 +92,8 @@ int WxHost::run_modal(Dialog& dialog) {
 
 int WxHost::run_sheet(PropertySheet& sheet) {
     sheet.create(*this);
-    SheetDialog window(owner(), sheet, to_display(caption(Caption{kTextSheetOk})),
+    const TextSource texts = [this](int id) { return caption(Caption{id}); };
+    SheetDialog window(owner(), sheet, texts, to_display(caption(Caption{kTextSheetOk})),
                        to_display(caption(Caption{kTextSheetCancel})));
     const OpenDialog open(open_dialogs_, &window);
     return window.run();
