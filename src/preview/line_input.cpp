@@ -1,12 +1,12 @@
 #include "preview/line_input.h"
 
+#include "forms/form_page_state.h"
 #include "forms/line_takes_input.h"
 #include "texts/text_slot.h"
 
 namespace tc::preview {
 namespace {
 
-constexpr std::size_t kLengthUnit = 160;
 constexpr Byte kSourceReader = 0;
 constexpr Byte kSourceKeypad = 1;
 constexpr Byte kSourceRfid = 2;
@@ -67,7 +67,8 @@ bool takes_scan(const FormRecord& form, std::size_t line) {
 }
 
 std::size_t max_length(const FormRecord& form, std::size_t line) {
-    return form.max_length_high[line] * kLengthUnit + form.max_length_low[line];
+    return static_cast<std::size_t>(
+        split_length(form.max_length_high[line], form.max_length_low[line]));
 }
 
 int refuse_character(const FormRecord& form, std::size_t line, const std::string& value, char c) {
@@ -91,8 +92,8 @@ int refuse_value(const FormRecord& form, std::size_t line, const std::string& va
 std::string scanned_part(const FormRecord& form, std::size_t line, std::string_view data) {
     if (form.partial_on[line] == 0) return std::string(data);
     // The start position counts from 1.
-    const std::size_t first =
-        form.partial_start_high[line] * kLengthUnit + form.partial_start_low[line];
+    const auto first = static_cast<std::size_t>(
+        split_length(form.partial_start_high[line], form.partial_start_low[line]));
     const std::size_t start = first == 0 ? 0 : first - 1;
     if (start >= data.size()) return {};
     return std::string(data.substr(start, form.partial_length[line]));

@@ -167,22 +167,17 @@ int BarcodePage::open_dialog(std::string_view name) {
 }
 
 void BarcodePage::tell_form_page() {
-    if (sheet() == nullptr || sheet()->page_count() <= kFormPageIndex) return;
-    if (auto* form = dynamic_cast<FormPage*>(sheet()->page(kFormPageIndex))) {
+    if (auto* form = sibling_page<FormPage>(kFormPageIndex)) {
         form->rfid_switched(checked(resources::barcode_page_ids::kRfidCheck));
     }
 }
 
 void BarcodePage::tell_form_page_reader() {
-    if (sheet() == nullptr || sheet()->page_count() <= kFormPageIndex) return;
-    if (auto* form = dynamic_cast<FormPage*>(sheet()->page(kFormPageIndex))) {
-        form->reader_switched();
-    }
+    if (auto* form = sibling_page<FormPage>(kFormPageIndex)) form->reader_switched();
 }
 
 void BarcodePage::tell_settings_page() {
-    if (sheet() == nullptr || sheet()->page_count() <= kSettingsPageIndex) return;
-    if (auto* settings = dynamic_cast<SettingsPage*>(sheet()->page(kSettingsPageIndex))) {
+    if (auto* settings = sibling_page<SettingsPage>(kSettingsPageIndex)) {
         settings->image_capture_switched();
     }
 }

@@ -276,9 +276,7 @@ void SettingsPage::refresh_image_capture() {
     const bool capturing = reader[reader::kImageCapture] != 0;
     // Once the Barcode page is open it stores the reader it is laid out for; until then the
     // reader-type bits stay, and saving keeps image capture only with the 2D bit among them.
-    const bool barcode_page_open = sheet() != nullptr &&
-                                   sheet()->page_count() > kBarcodePageIndex &&
-                                   sheet()->page(kBarcodePageIndex) != nullptr;
+    const bool barcode_page_open = sibling_page<ui::Page>(kBarcodePageIndex) != nullptr;
     const bool two_d =
         document_.reader_states.mode() == ReaderMode::TwoD &&
         (barcode_page_open || (reader[reader::kReaderTypeBits] & reader::kType2D) != 0);

@@ -21,6 +21,9 @@ class Page : public Dialog {
 
     // The sheet the page belongs to (for the signals between pages).
     PropertySheet* sheet() const { return sheet_; }
+    // Page `index` of the same sheet when it has been made and is a `P`; null otherwise.
+    template <class P>
+    P* sibling_page(std::size_t index) const;
 
   protected:
     // The user left the page: the sheet now shows another page in its place.
@@ -69,5 +72,11 @@ class PropertySheet {
     bool ended_ = false;
     int result_ = 0;
 };
+
+template <class P>
+P* Page::sibling_page(std::size_t index) const {
+    if (sheet_ == nullptr || index >= sheet_->page_count()) return nullptr;
+    return dynamic_cast<P*>(sheet_->page(index));
+}
 
 }  // namespace tc::ui

@@ -4,6 +4,7 @@
 
 #include "app/t73/design_check.h"
 #include "app/t73/design_report.h"
+#include "forms/form_page_state.h"
 #include "forms/line_takes_input.h"
 
 namespace tc::t73 {
@@ -75,29 +76,24 @@ class FormChecker {
     void check_lengths(std::size_t line) {
         const Byte type = form_.data_type[line];
         const bool large = type == kTypeLargeData;
-        const int max_length =
-            large ? form_.max_length_high[line] * kMaxLength + form_.max_length_low[line]
-                  : form_.max_length_low[line];
+        const int both_max_bytes =
+            split_length(form_.max_length_high[line], form_.max_length_low[line]);
+        const int max_length = large ? both_max_bytes : form_.max_length_low[line];
+        const int fixed = split_length(form_.fixed_length_high[line], form_.fixed_length_low[line]);
         if (!large) {
             if (form_.max_length_high[line] != 0 || form_.max_length_low[line] > kMaxLength) {
                 add(path("max_length", line), line,
-                    "maximum length " +
-                        number(form_.max_length_high[line] * kMaxLength +
-                               form_.max_length_low[line]) +
+                    "maximum length " + number(both_max_bytes) +
                         " above 160 on a line that is not \"large data\"");
             }
             const bool fixed_too_long =
                 type != kTypeImage && form_.fixed_length_low[line] > kMaxLength;
             if (form_.fixed_length_high[line] != 0 || fixed_too_long) {
                 add(path("fixed_length", line), line,
-                    "fixed length " +
-                        number(form_.fixed_length_high[line] * kMaxLength +
-                               form_.fixed_length_low[line]) +
+                    "fixed length " + number(fixed) +
                         " above 160 on a line that is not \"large data\"");
             }
         } else {
-            const int fixed =
-                form_.fixed_length_high[line] * kMaxLength + form_.fixed_length_low[line];
             if (max_length > kMaxLargeDataLength)
                 add(path("max_length", line), line,
                     "\"large data\" maximum length " + number(max_length) + " above 2048");
@@ -119,7 +115,7 @@ class FormChecker {
     // codes) and the file path flags (only "image" has a file).
     void check_values_of_other_types(std::size_t line, Byte type) {
         const int partial_start =
-            form_.partial_start_high[line] * kMaxLength + form_.partial_start_low[line];
+            split_length(form_.partial_start_high[line], form_.partial_start_low[line]);
         if (partial_start > kMaxLength && type != kTypeLargeData && type != kTypeReadFrom2D) {
             add(path("partial_start", line), line,
                 "partial start " + number(partial_start) +
