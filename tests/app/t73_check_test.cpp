@@ -9,6 +9,7 @@
 #include "app/t73/design_check.h"
 #include "app/t73/json_bytes.h"
 #include "forms/derive_before_save.h"
+#include "shell/record_bytes.h"
 #include "t73_test_support.h"
 
 namespace tc::t73 {
@@ -213,22 +214,19 @@ const std::vector<BrokenDesign>& broken_designs() {
         // Reader settings
         {"1D fixed length 128",
          [](DesignRecords& d) {
-             d.reader[14] = 0;
-             d.reader[15] = 128;
+             tc::test::set_bytes(d.reader, {{14, 0}, {15, 128}});
          },
          "reader_settings.0[15]: byte 15 (1D Industrial 25 length 1) is 128, outside 1-127"},
         {"1D max below min", [](DesignRecords& d) { d.reader[22] = 3; },
          "reader_settings.16[6]: 1D Interleaved 25 Max / Min Length mode with max 3 below min 4"},
         {"2D length 56 and ELR length 127",
          [](DesignRecords& d) {
-             d.reader[219] = 56;
-             d.reader[157] = 127;
+             tc::test::set_bytes(d.reader, {{219, 56}, {157, 127}});
          },
          "reader_settings.208[11]: byte 219 (2D Code 39 length 2) is 56, outside 0-55"},
         {"2D range with min above max",
          [](DesignRecords& d) {
-             d.reader[315] = 50;
-             d.reader[316] = 40;
+             tc::test::set_bytes(d.reader, {{315, 50}, {316, 40}});
          },
          "reader_settings.304[11]: 2D Matrix 25 Range mode with min 50 above max 40"},
         {"one length keeping a second",

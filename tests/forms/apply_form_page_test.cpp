@@ -6,6 +6,8 @@
 #include <memory>
 #include <string>
 
+#include "shell/record_bytes.h"
+
 namespace tc {
 namespace {
 
@@ -144,8 +146,7 @@ TEST_F(ApplyFormPageTest, PropertiesFollowTheDataType) {
 TEST_F(ApplyFormPageTest, LastInputLineIsTheLastLineTakingInput) {
     FormRecord& form = line_form();
     for (std::size_t line = 0; line < 3; ++line) form.data_type[line] = kTypeText;
-    form.data_type[3] = kTypeCounter;
-    form.data_type[4] = kTypePause;
+    test::set_bytes(form.data_type, {{3, kTypeCounter}, {4, kTypePause}});
     apply();
     EXPECT_EQ(applied().last_input_line, 5);
     working[0].data_type[4] = kTypeCounter;
@@ -177,8 +178,7 @@ TEST_F(ApplyFormPageTest, ImageLinesKeepWhatTheirFilePathNeeds) {
         form.input_source[line] = 0;
     }
     form.edit_file_path[0] = 1;
-    form.save_file_path[0] = 1;
-    form.save_file_path[1] = 1;
+    test::set_bytes(form.save_file_path, {{0, 1}, {1, 1}});
     apply();
     const FormRecord& done = applied();
     EXPECT_EQ(done.input_source[0], 1);
@@ -228,8 +228,7 @@ TEST_F(ApplyFormPageTest, TwoDLinesNeedThe2DReader) {
     document->reader_working[reader::kReaderTypeBits] = reader::kType1D;
     store_text(working[0].prompt[0], "Data");
     apply();
-    EXPECT_EQ(applied().data_type[0], kTypeNil);
-    EXPECT_EQ(applied().data_type[1], kTypeNil);
+    test::expect_bytes(applied().data_type, {{0, kTypeNil}, {1, kTypeNil}});
     EXPECT_EQ(slot_text(applied().prompt[0]), "");
     EXPECT_EQ(applied().max_length_low[0], 160);
     EXPECT_EQ(applied().max_length_high[0], 0);
@@ -248,8 +247,7 @@ TEST_F(ApplyFormPageTest, LengthsAreClipped) {
     form.max_length_high[2] = 13;
     form.max_length_low[2] = 100;
     apply();
-    EXPECT_EQ(applied().min_length[0], 150);
-    EXPECT_EQ(applied().min_length[1], 160);
+    test::expect_bytes(applied().min_length, {{0, 150}, {1, 160}});
     EXPECT_EQ(split_length(applied().max_length_high[2], applied().max_length_low[2]), 2048);
 }
 

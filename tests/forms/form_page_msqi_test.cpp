@@ -13,10 +13,8 @@ class MsqiLayoutTest : public FormPageTest {
   protected:
     MsqiLayoutTest() {
         FormRecord& form = document->forms[2];
-        form.data_type[0] = kTypeInteger;
-        form.data_type[1] = kTypeText;
-        form.data_type[3] = kTypeLookup;
-        form.data_type[4] = kTypeText;
+        test::set_bytes(form.data_type,
+                        {{0, kTypeInteger}, {1, kTypeText}, {3, kTypeLookup}, {4, kTypeText}});
         store_text(form.prompt[4], "Qty");
         form.record_mode = 2;
         form.key_field = 3;

@@ -166,8 +166,7 @@ TEST_F(FormPageTest, InputSourceListFollowsTheRfidFlag) {
 
 TEST_F(FormPageTest, LinkColumnFollowsTheLookupFile) {
     FormRecord& stored = document->forms[0];
-    stored.data_type[0] = kTypeText;
-    stored.data_type[1] = kTypeInteger;
+    test::set_bytes(stored.data_type, {{0, kTypeText}, {1, kTypeInteger}});
     stored.link[0] = 13;  // "set v 1"
     run_page([&](ui::PropertySheet&, FormPage& page) {
         EXPECT_EQ(page.text(kLinkHeading), "Variables");
@@ -199,8 +198,7 @@ TEST_F(FormPageTest, LinkColumnFollowsTheLookupFile) {
     });
 
     stored.lookup_file = 2;
-    stored.link[0] = 30;
-    stored.link[2] = 24;
+    test::set_bytes(stored.link, {{0, 30}, {2, 24}});
     stored.data_type[2] = kTypeText;
     run_page([&](ui::PropertySheet&, FormPage& page) {
         EXPECT_EQ(page.working_forms()[0].link[0], 30 % 12);
@@ -239,8 +237,7 @@ TEST_F(FormPageTest, LargeDataAndReadFrom2DKeepEachOtherCompany) {
 
         // Without a "large data" row no "read from 2D" row stays, nor a length above 160.
         choose_type(page, 3, kTypeText);
-        EXPECT_EQ(form.data_type[3], kTypeText);
-        EXPECT_EQ(form.data_type[5], kTypeNil);
+        test::expect_bytes(form.data_type, {{3, kTypeText}, {5, kTypeNil}});
         EXPECT_EQ(page.selection(data_type_list(5)), 0);
         EXPECT_EQ(page.text(max_length_edit(3)), "160");
         EXPECT_EQ(form.max_length_high[3], 0);

@@ -29,8 +29,7 @@ std::vector<Byte> expected_form(int number, const std::string& export_name,
     std::copy(before.begin() + kReservedTail, before.end(), bytes.begin() + kReservedTail);
     bytes[1] = static_cast<Byte>(number);  // next_target
     for (std::size_t offset : {6, 7, 9, 10, 11, 15, 16, 17, 18}) bytes[offset] = 1;
-    bytes[12] = '/';
-    bytes[19] = ':';
+    test::set_bytes(bytes, {{12, '/'}, {19, ':'}});
     bytes[26] = 1;  // no_key_field
     bytes[28] = 1;  // export_rename
     // The export name is a stored text: its bytes behind the terminating zero are kept.

@@ -121,8 +121,7 @@ TEST(LookupRecord, NormalisationClearsTheFieldsBeyondTheFieldCount) {
         std::fill_n(expected.begin() + 41 + static_cast<std::ptrdiff_t>(index * 51), 51, 0);
         expected[806 + index] = 0;  // field_length_low; field_length_high at 821 stays
     }
-    expected[2] = 1 + 2 + 3;
-    expected[3] = 0;
+    test::set_bytes(expected, {{2, 1 + 2 + 3}, {3, 0}});
     EXPECT_THAT(differing_offsets(bytes_of(lookup), expected), IsEmpty());
     for (std::size_t index = 0; index < 15; ++index) EXPECT_EQ(bytes_of(lookup)[821 + index], 1);
 }

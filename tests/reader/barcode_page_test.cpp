@@ -176,10 +176,7 @@ TEST_F(BarcodePageTest, OneDScanModeShowsAndStoresItsMapping) {
 }
 
 TEST_F(BarcodePageTest, NoneDisablesTheReaderControlsAndKeepsEveryReaderByte) {
-    reader()[78] = 1;
-    reader()[79] = 20;
-    reader()[1] = 0;
-    reader()[289] = 50;
+    test::set_bytes(reader(), {{78, 1}, {79, 20}, {1, 0}, {289, 50}});
     ReaderSettingsRecord expected = reader();
     expected[404] = 0;
     apply([&](BarcodePage& page) {
@@ -214,9 +211,7 @@ TEST_F(BarcodePageTest, NoneDisablesTheReaderControlsAndKeepsEveryReaderByte) {
 }
 
 TEST_F(BarcodePageTest, AnElrDesignShowsNoneWithTheElrListAndWritesNoReader) {
-    reader()[404] = 0x02;
-    reader()[165] = 40;
-    reader()[167] = 7;
+    test::set_bytes(reader(), {{404, 0x02}, {165, 40}, {167, 7}});
     ReaderSettingsRecord expected = reader();
     expected[404] = 0;
     apply([&](BarcodePage& page) {
@@ -237,9 +232,7 @@ TEST_F(BarcodePageTest, AnElrDesignShowsNoneWithTheElrListAndWritesNoReader) {
     EXPECT_EQ(reader().bytes, expected.bytes);
 
     // The ELR time-out is kept within 5-99 while typing; Bookland EAN follows EAN-13 on loading.
-    reader()[404] = 0x02;
-    reader()[105] = 0;
-    reader()[106] = 1;
+    test::set_bytes(reader(), {{404, 0x02}, {105, 0}, {106, 1}});
     apply([&](BarcodePage& page) {
         EXPECT_FALSE(page.checked(slot_check(6)));
         EXPECT_FALSE(page.enabled(slot_check(6)));
@@ -275,14 +268,9 @@ TEST_F(BarcodePageTest, OneDDataBar14AndExpandedMoveTogether) {
 }
 
 TEST_F(BarcodePageTest, TwoDModeForcesLaserAndWritesItsSettings) {
-    reader()[404] = 0x40;
-    reader()[296] = 7;
-    reader()[290] = 20;
-    reader()[293] = 1;
-    reader()[297] = 3;
-    reader()[298] = 2;
-    reader()[265] = 0;
-    reader()[266] = 1;
+    test::set_bytes(
+        reader(),
+        {{404, 0x40}, {296, 7}, {290, 20}, {293, 1}, {297, 3}, {298, 2}, {265, 0}, {266, 1}});
     apply([&](BarcodePage& page) {
         EXPECT_EQ(document().reader_working[296], 8);
         EXPECT_EQ(page.selection(ids::kReaderList), 2);
@@ -339,12 +327,10 @@ TEST_F(BarcodePageTest, UncheckingEan13ClearsAndDisablesBookland) {
         EXPECT_FALSE(page.checked(slot_check(6)));
         sheet.user_presses_ok();
     });
-    EXPECT_EQ(reader()[195], 1);
-    EXPECT_EQ(reader()[196], 0);
+    test::expect_bytes(reader(), {{195, 1}, {196, 0}});
 
     // A design with EAN-13 off shows Bookland EAN off whatever its byte holds.
-    reader()[195] = 0;
-    reader()[196] = 1;
+    test::set_bytes(reader(), {{195, 0}, {196, 1}});
     apply([&](BarcodePage& page) {
         EXPECT_FALSE(page.checked(slot_check(6)));
         EXPECT_FALSE(page.enabled(slot_check(6)));
@@ -392,12 +378,12 @@ TEST_F(BarcodePageTest, CouponCodeIsSwitchedOffWhenItsDecodersGo) {
         SCOPED_TRACE(testing::Message() << c.upc_a << c.ean_13 << int{c.preamble} << c.gs1_128
                                         << " slot " << c.clicked);
         reset_reader_settings(reader());
-        reader()[404] = 0x40;
-        reader()[191] = c.upc_a;
-        reader()[195] = c.ean_13;
-        reader()[202] = c.preamble;
-        reader()[211] = c.gs1_128;
-        reader()[208] = 1;
+        test::set_bytes(reader(), {{404, 0x40},
+                                   {191, c.upc_a},
+                                   {195, c.ean_13},
+                                   {202, c.preamble},
+                                   {211, c.gs1_128},
+                                   {208, 1}});
         apply([&](BarcodePage& page) {
             page.user_clicks(slot_check(c.clicked));
             EXPECT_EQ(page.checked(slot_check(23)), c.stays);
@@ -410,8 +396,7 @@ TEST_F(BarcodePageTest, CouponCodeIsSwitchedOffWhenItsDecodersGo) {
 
 TEST_F(BarcodePageTest, CouponCodeOpensTheCouponSettingWhenItsDecodersAreMissing) {
     namespace coupon = resources::coupon_setting_ids;
-    reader()[404] = 0x40;
-    reader()[195] = 0;
+    test::set_bytes(reader(), {{404, 0x40}, {195, 0}});
     reader()[202] = 2;  // UPC-A alone with the country code: no coupon codes without a change
 
     // Cancelled: the box stays off.
@@ -421,8 +406,7 @@ TEST_F(BarcodePageTest, CouponCodeOpensTheCouponSettingWhenItsDecodersAreMissing
         EXPECT_FALSE(page.checked(slot_check(23)));
     });
     EXPECT_EQ(host.dialogs_shown(), std::vector<std::string>{"COUPON_CODE_2D"});
-    EXPECT_EQ(reader()[208], 0);
-    EXPECT_EQ(reader()[202], 2);
+    test::expect_bytes(reader(), {{208, 0}, {202, 2}});
 
     // UPC-A coupon codes: the note changes the preamble, Proceed switches Coupon Code on.
     host.on_dialog("COUPON_CODE_2D", [](ui::Dialog& d) {
@@ -442,8 +426,7 @@ TEST_F(BarcodePageTest, CouponCodeOpensTheCouponSettingWhenItsDecodersAreMissing
     test::expect_bytes(reader(), {{208, 1}, {202, 1}, {191, 1}, {195, 0}, {211, 1}});
 
     // GS1-128 off: the setting switches it on with Coupon Code.
-    reader()[208] = 0;
-    reader()[211] = 0;
+    test::set_bytes(reader(), {{208, 0}, {211, 0}});
     host.on_dialog("COUPON_CODE_2D", [](ui::Dialog& d) {
         EXPECT_TRUE(d.checked(coupon::kUpcACheck));
         d.user_presses_ok();
@@ -455,8 +438,7 @@ TEST_F(BarcodePageTest, CouponCodeOpensTheCouponSettingWhenItsDecodersAreMissing
         EXPECT_TRUE(page.checked(slot_check(8)));
         EXPECT_TRUE(page.enabled(slot_more(8)));
     });
-    EXPECT_EQ(reader()[208], 1);
-    EXPECT_EQ(reader()[211], 1);
+    test::expect_bytes(reader(), {{208, 1}, {211, 1}});
 }
 
 TEST_F(BarcodePageTest, TimeOutsAreCheckedOnLeavingAndTheOtherEditsWhileTyping) {
@@ -495,10 +477,7 @@ TEST_F(BarcodePageTest, TimeOutsAreCheckedOnLeavingAndTheOtherEditsWhileTyping) 
 }
 
 TEST_F(BarcodePageTest, ResetChangesTheWorkingCopyOnlyUntilApply) {
-    reader()[404] = 0x40;
-    reader()[736] = 1;
-    reader()[352] = 5;
-    reader()[213] = 0;
+    test::set_bytes(reader(), {{404, 0x40}, {736, 1}, {352, 5}, {213, 0}});
     reader()[100] = 0x5A;  // reserved: the reset leaves it alone
     const ReaderSettingsRecord before = reader();
     ReaderSettingsRecord expected = before;
@@ -526,14 +505,9 @@ TEST_F(BarcodePageTest, ResetChangesTheWorkingCopyOnlyUntilApply) {
 
 TEST_F(BarcodePageTest, TheReaderChoiceReloadsThePageWithoutTouchingReaderBytes) {
     reader()[736] = 0x06;  // no RFID reader: bit 0 is clear
-    reader()[79] = 9;
-    reader()[289] = 44;
-    reader()[213] = 0;
+    test::set_bytes(reader(), {{79, 9}, {289, 44}, {213, 0}});
     ReaderSettingsRecord expected = reader();
-    expected[404] = 0x40;
-    expected[736] = 1;
-    expected[296] = 8;
-    expected[290] = 6;
+    test::set_bytes(expected, {{404, 0x40}, {736, 1}, {296, 8}, {290, 6}});
     apply([&](BarcodePage& page) {
         EXPECT_FALSE(page.checked(ids::kRfidCheck));
         page.user_chooses(ids::kReaderList, 2);
@@ -597,8 +571,7 @@ TEST_F(BarcodePageTest, APageOutsideTheSheetTellsNobody) {
 }
 
 TEST_F(BarcodePageTest, ImageCaptureIsToldToTheSettingsPage) {
-    reader()[404] = 0x40;
-    reader()[300] = 0;
+    test::set_bytes(reader(), {{404, 0x40}, {300, 0}});
     run_sheet([&](ui::PropertySheet& sheet, BarcodePage&) {
         sheet.show_page(4);
         auto& settings = dynamic_cast<SettingsPage&>(*sheet.page(4));

@@ -27,8 +27,7 @@ class ReaderDialogsTest : public ::testing::Test, protected symbology_test::Symb
 namespace rfid = resources::rfid_ids;
 
 TEST_F(ReaderDialogsTest, RfidStartingPositionStoresMinusOneAs255) {
-    working[322] = 1;
-    working[328] = 0;
+    test::set_bytes(working, {{322, 1}, {328, 0}});
     bool modified = false;
     host.on_dialog("RFIDPARAMDLG", [](ui::Dialog& d) {
         EXPECT_EQ(d.title(), "RFID Reader Setting");
@@ -49,8 +48,7 @@ TEST_F(ReaderDialogsTest, RfidStartingPositionStoresMinusOneAs255) {
         d.user_presses_ok();
     });
     EXPECT_EQ(run_rfid_dialog(working, *texts, host, modified), 1);
-    EXPECT_EQ(working[328], 255);
-    EXPECT_EQ(working[329], 255);
+    test::expect_bytes(working, {{328, 255}, {329, 255}});
     EXPECT_TRUE(modified);
 
     host.on_dialog("RFIDPARAMDLG", [](ui::Dialog& d) {
@@ -64,8 +62,7 @@ TEST_F(ReaderDialogsTest, RfidStartingPositionStoresMinusOneAs255) {
 }
 
 TEST_F(ReaderDialogsTest, RfidUidOffStoresNoUserData) {
-    working[321] = 1;
-    working[322] = 1;
+    test::set_bytes(working, {{321, 1}, {322, 1}});
     bool modified = false;
     host.on_dialog("RFIDPARAMDLG", [](ui::Dialog& d) {
         EXPECT_TRUE(d.checked(rfid::kUserDataCheck));
@@ -79,8 +76,7 @@ TEST_F(ReaderDialogsTest, RfidUidOffStoresNoUserData) {
         d.user_presses_ok();
     });
     run_rfid_dialog(working, *texts, host, modified);
-    EXPECT_EQ(working[321], 0);
-    EXPECT_EQ(working[322], 0);
+    test::expect_bytes(working, {{321, 0}, {322, 0}});
 
     // User data without the UID is shown off.
     working[322] = 1;
@@ -93,8 +89,7 @@ TEST_F(ReaderDialogsTest, RfidUidOffStoresNoUserData) {
         d.user_presses_ok();
     });
     run_rfid_dialog(working, *texts, host, modified);
-    EXPECT_EQ(working[321], 1);
-    EXPECT_EQ(working[322], 1);
+    test::expect_bytes(working, {{321, 1}, {322, 1}});
 }
 
 // The point of a code's cell in the code picker's grid, in the grid's own coordinates.
@@ -110,8 +105,7 @@ ui::Point grid_point(int code) {
 TEST_F(ReaderDialogsTest, RfidDelimiterStoresThePickedCodeItself) {
     ASSERT_EQ(resources::code_picker_layout().controls.front().id,
               resources::code_picker_ids::kGrid);
-    working[322] = 1;
-    working[325] = 0x77;
+    test::set_bytes(working, {{322, 1}, {325, 0x77}});
     bool modified = false;
     host.on_dialog("RFIDPARAMDLG", [](ui::Dialog& d) {
         EXPECT_EQ(d.text(rfid::kDelimiterField), ", ");
@@ -139,8 +133,7 @@ TEST_F(ReaderDialogsTest, RfidDelimiterStoresThePickedCodeItself) {
         d.user_presses_ok();
     });
     run_rfid_dialog(working, *texts, host, modified);
-    EXPECT_EQ(working[324], 0);
-    EXPECT_EQ(working[323], 0);
+    test::expect_bytes(working, {{324, 0}, {323, 0}});
 }
 
 TEST_F(ReaderDialogsTest, RfidCancelKeepsTheWorkingCopyAndTheModifiedFlag) {
@@ -168,9 +161,7 @@ TEST_F(ReaderDialogsTest, RfidCancelKeepsTheWorkingCopyAndTheModifiedFlag) {
 namespace image = resources::image_capture_ids;
 
 TEST_F(ReaderDialogsTest, ImageCaptureListsStoreTheirMappingsAtOnce) {
-    working[305] = 10;
-    working[307] = 3;
-    working[311] = 3;
+    test::set_bytes(working, {{305, 10}, {307, 3}, {311, 3}});
     host.on_dialog("IMAGECAPTUREDLG_2D", [this](ui::Dialog& d) {
         EXPECT_EQ(d.title(), "2D Image Capture Parameters");
         EXPECT_EQ(d.items(image::kExposureList).front(), " 5 ms");
@@ -252,9 +243,7 @@ TEST_F(ReaderDialogsTest, ImageCaptureEnablingFollowsTheBoxes) {
 }
 
 TEST_F(ReaderDialogsTest, ImageCaptureEditsAreKeptWithinTheirLimits) {
-    working[308] = 0;
-    working[466] = 1;
-    working[734] = 0x66;
+    test::set_bytes(working, {{308, 0}, {466, 1}, {734, 0x66}});
     host.on_dialog("IMAGECAPTUREDLG_2D", [this](ui::Dialog& d) {
         EXPECT_EQ(d.text(image::kStoreEdit), "\\DiskOnChip");
         d.user_types(image::kSizeEdit, "2");
@@ -319,9 +308,7 @@ TEST_F(ReaderDialogsTest, TheCouponNoteShowsTheTextsOfItsForm) {
 }
 
 TEST_F(ReaderDialogsTest, TheCouponSettingChangesThePreambleAndUndoesItOnCancel) {
-    working[191] = 1;
-    working[202] = 2;
-    working[195] = 0;
+    test::set_bytes(working, {{191, 1}, {202, 2}, {195, 0}});
     const ReaderSettingsRecord before = working;
 
     // The note is declined: the box goes off again.
@@ -385,11 +372,8 @@ TEST_F(ReaderDialogsTest, CouponContentSwitchesTheDecodersOfTheChosenCodes) {
         reset_reader_settings(working);
         page = symbology_test::FakePage{};
         page.slots[8] = true;
-        working[191] = c.upc_a_before;
-        working[195] = c.ean_13_before;
-        working[202] = 2;
-        working[208] = 1;
-        working[211] = 0;
+        test::set_bytes(
+            working, {{191, c.upc_a_before}, {195, c.ean_13_before}, {202, 2}, {208, 1}, {211, 0}});
         host.on_dialog("COUPON_CODE_CONTENT", [](ui::Dialog& d) { d.user_presses_ok(); });
         EXPECT_EQ(run_coupon_content(context, c.selection), 1);
         const std::string which = "selection " + std::to_string(c.selection);
@@ -422,10 +406,7 @@ TEST_F(ReaderDialogsTest, CouponContentSwitchesTheDecodersOfTheChosenCodes) {
 }
 
 TEST_F(ReaderDialogsTest, CouponContentMarksWhatProceedSwitchesOn) {
-    working[191] = 1;
-    working[202] = 0;
-    working[195] = 0;
-    working[211] = 1;
+    test::set_bytes(working, {{191, 1}, {202, 0}, {195, 0}, {211, 1}});
     host.on_dialog("COUPON_CODE_CONTENT", [](ui::Dialog& d) {
         EXPECT_EQ(d.title(), "Coupon Code Content");
         EXPECT_EQ(d.text(content::kUpcALine), "UPC-A -> No Preamble");
@@ -437,8 +418,7 @@ TEST_F(ReaderDialogsTest, CouponContentMarksWhatProceedSwitchesOn) {
     });
     run_coupon_content(context, kCouponNone);
 
-    working[202] = 2;
-    working[211] = 0;
+    test::set_bytes(working, {{202, 2}, {211, 0}});
     host.on_dialog("COUPON_CODE_CONTENT", [](ui::Dialog& d) {
         EXPECT_EQ(d.text(content::kUpcALine), "UPC-A -> System Character && Country Code");
         EXPECT_FALSE(d.visible(content::kUpcAMark));

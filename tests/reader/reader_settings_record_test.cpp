@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "settings/system_settings_record.h"
+#include "shell/record_bytes.h"
 
 namespace tc {
 namespace {
@@ -125,8 +126,7 @@ TEST(ReaderSettingsRecord, NormalisationBeforeSavingRefreshesTheDerivedBytes) {
     for (const Case& c : cases) {
         SCOPED_TRACE(static_cast<int>(c.type));
         ReaderSettingsRecord record = filled_record(kFiller);
-        record[404] = c.type;
-        record[300] = 1;
+        test::set_bytes(record, {{404, c.type}, {300, 1}});
         SystemSettingsRecord settings{};
         settings.warning_beep = 4;
         settings.vibrator_duration = 7;
@@ -136,11 +136,7 @@ TEST(ReaderSettingsRecord, NormalisationBeforeSavingRefreshesTheDerivedBytes) {
         normalise_reader_before_save(record, settings);
 
         ReaderSettingsRecord expected = before;
-        expected[0] = c.kind;
-        expected[351] = c.type_copy;
-        expected[353] = 4;
-        expected[354] = 1;
-        expected[355] = 7;
+        test::set_bytes(expected, {{0, c.kind}, {351, c.type_copy}, {353, 4}, {354, 1}, {355, 7}});
         if (!c.keeps_image_capture) expected[300] = 0;
         EXPECT_EQ(record.bytes, expected.bytes);
         EXPECT_EQ(settings.security_image_capture, c.keeps_image_capture ? 1 : 0);
@@ -152,9 +148,7 @@ TEST(ReaderSettingsRecord, NormalisationBeforeSavingRefreshesTheDerivedBytes) {
     SystemSettingsRecord settings{};
     settings.warning_beep = 0;
     normalise_reader_before_save(record, settings);
-    EXPECT_EQ(record[353], 0);
-    EXPECT_EQ(record[354], 0);
-    EXPECT_EQ(record[355], 0);
+    test::expect_bytes(record, {{353, 0}, {354, 0}, {355, 0}});
 }
 
 }  // namespace

@@ -68,15 +68,12 @@ TEST_F(SymbologyRulesTest, OneDLengthsAreFixedOrMaxMinWithinOneTo127) {
     test::expect_bytes(working, {{21, 0}, {22, 10}, {23, 40}});
 
     // A stored 0 is shown as it is and counts as 1 in Max / Min; no message either way.
-    working[36] = 1;
-    working[37] = 0;
-    working[38] = 5;
+    test::set_bytes(working, {{36, 1}, {37, 0}, {38, 5}});
     run("MSIDLG_1D", [&](ui::Dialog& d) {
         EXPECT_EQ(d.text(id("MSIDLG_1D", 36, kFirstLengthEdit)), "0");
         d.user_presses_ok();
     });
-    EXPECT_EQ(working[37], 5);
-    EXPECT_EQ(working[38], 1);
+    test::expect_bytes(working, {{37, 5}, {38, 1}});
     EXPECT_TRUE(host.messages().empty());
 }
 
@@ -176,8 +173,7 @@ TEST_F(SymbologyRulesTest, ElrLengthsReach127AndMatrix25AnyLengthShowsItsBounds)
     test::expect_bytes(working, {{127, 1}, {128, 100}, {129, 0}});
 
     const std::string_view matrix = "MATRIX25_2D_4507";
-    working[315] = 9;
-    working[316] = 12;
+    test::set_bytes(working, {{315, 9}, {316, 12}});
     run(matrix, [&](ui::Dialog& d) {
         d.user_chooses(id(matrix, 314), 0);
         EXPECT_EQ(d.text(id(matrix, 314, kFirstLengthEdit)), "1");
@@ -187,9 +183,7 @@ TEST_F(SymbologyRulesTest, ElrLengthsReach127AndMatrix25AnyLengthShowsItsBounds)
     test::expect_bytes(working, {{314, 0}, {315, 0}, {316, 0}});
 
     // Elsewhere Any Length leaves the edits as they were.
-    working[224] = 3;
-    working[225] = 9;
-    working[226] = 12;
+    test::set_bytes(working, {{224, 3}, {225, 9}, {226, 12}});
     run("CODE93DLG_2D", [&](ui::Dialog& d) {
         d.user_chooses(id("CODE93DLG_2D", 224), 0);
         EXPECT_EQ(d.text(id("CODE93DLG_2D", 224, kFirstLengthEdit)), "9");
@@ -220,12 +214,10 @@ TEST_F(SymbologyRulesTest, AddonsRedundancyIsKeptWithinTwoToThirtyAndRequired) {
         d.user_types(redundancy, "7");
         d.user_presses_ok();
     });
-    EXPECT_EQ(working[197], 2);
-    EXPECT_EQ(working[198], 7);
+    test::expect_bytes(working, {{197, 2}, {198, 7}});
 
     // A stored 0 is refused even while the edit is disabled.
-    working[197] = 0;
-    working[198] = 0;
+    test::set_bytes(working, {{197, 0}, {198, 0}});
     const ReaderSettingsRecord before = working;
     run(name, [&](ui::Dialog& d) {
         EXPECT_EQ(d.text(redundancy), "0");
@@ -238,8 +230,7 @@ TEST_F(SymbologyRulesTest, AddonsRedundancyIsKeptWithinTwoToThirtyAndRequired) {
 
     // ISBT 128's concatenation redundancy is corrected to 2-20 but never refused.
     const std::string_view isbt = "ISBTDLG_2D";
-    working[386] = 2;
-    working[387] = 0;
+    test::set_bytes(working, {{386, 2}, {387, 0}});
     run(isbt, [&](ui::Dialog& d) {
         EXPECT_TRUE(d.enabled(id(isbt, 387)));
         d.user_presses_ok();
@@ -255,16 +246,14 @@ TEST_F(SymbologyRulesTest, AddonsRedundancyIsKeptWithinTwoToThirtyAndRequired) {
         EXPECT_FALSE(d.enabled(id(isbt, 387)));
         d.user_presses_ok();
     });
-    EXPECT_EQ(working[386], 1);
-    EXPECT_EQ(working[387], 2);
+    test::expect_bytes(working, {{386, 1}, {387, 2}});
     EXPECT_EQ(host.messages().size(), 1u);
 }
 
 TEST_F(SymbologyRulesTest, EnablingOfMsiSymbologiesAndCheckDigitLists) {
     // MSI: "Check Algorithm :" only with two check digits; its byte keeps its value.
     const std::string_view msi = "MSIDLG_2D";
-    working[254] = 0;
-    working[256] = 1;
+    test::set_bytes(working, {{254, 0}, {256, 1}});
     run(msi, [&](ui::Dialog& d) {
         EXPECT_FALSE(d.enabled(id(msi, 256)));
         EXPECT_FALSE(d.enabled(id(msi, 256, kLabel)));
@@ -274,15 +263,11 @@ TEST_F(SymbologyRulesTest, EnablingOfMsiSymbologiesAndCheckDigitLists) {
         EXPECT_TRUE(d.enabled(id(msi, 256, kLabel)));
         d.user_presses_ok();
     });
-    EXPECT_EQ(working[254], 1);
-    EXPECT_EQ(working[256], 1);
+    test::expect_bytes(working, {{254, 1}, {256, 1}});
 
     // 2D symbologies: Code 128 Emulation disabled without MicroPDF417 but not cleared.
     const std::string_view symbologies = "SYMBOLOGIESDLG_2D";
-    working[275] = 0;
-    working[276] = 1;
-    working[281] = 0;
-    working[282] = 2;
+    test::set_bytes(working, {{275, 0}, {276, 1}, {281, 0}, {282, 2}});
     run(symbologies, [&](ui::Dialog& d) {
         EXPECT_FALSE(d.enabled(id(symbologies, 276)));
         EXPECT_TRUE(d.checked(id(symbologies, 276)));
@@ -293,8 +278,7 @@ TEST_F(SymbologyRulesTest, EnablingOfMsiSymbologiesAndCheckDigitLists) {
                   "Regular Only: decode regular QR Code barcodes only");
         d.user_presses_ok();
     });
-    EXPECT_EQ(working[276], 1);
-    EXPECT_EQ(working[282], 2);
+    test::expect_bytes(working, {{276, 1}, {282, 2}});
 }
 
 TEST_F(SymbologyRulesTest, UpcACouponNoteGuardsTheCountryCodePreamble) {
@@ -306,10 +290,7 @@ TEST_F(SymbologyRulesTest, UpcACouponNoteGuardsTheCountryCodePreamble) {
         forms.push_back(form);
         return answer;
     };
-    working[195] = 0;
-    working[202] = 1;
-    working[208] = 1;
-    working[211] = 1;
+    test::set_bytes(working, {{195, 0}, {202, 1}, {208, 1}, {211, 1}});
     const ReaderSettingsRecord before = working;
 
     // Not confirmed: the list returns to the stored preamble and the dialog stays open.
@@ -331,8 +312,7 @@ TEST_F(SymbologyRulesTest, UpcACouponNoteGuardsTheCountryCodePreamble) {
                       d.user_presses_ok();
                   }),
               1);
-    EXPECT_EQ(working[202], 2);
-    EXPECT_EQ(working[208], 0);
+    test::expect_bytes(working, {{202, 2}, {208, 0}});
     EXPECT_EQ(page.calls, (std::vector<std::pair<int, bool>>{{23, false}}));
 
     // Confirmed, then the redundancy is refused and the dialog cancelled: all is put back, the
@@ -359,8 +339,7 @@ TEST_F(SymbologyRulesTest, UpcACouponNoteGuardsTheCountryCodePreamble) {
         d.user_chooses(preamble, 2);
         d.user_presses_ok();
     });
-    EXPECT_EQ(working[202], 2);
-    EXPECT_EQ(working[208], 1);
+    test::expect_bytes(working, {{202, 2}, {208, 1}});
     EXPECT_EQ(page.calls, (std::vector<std::pair<int, bool>>{{8, true}}));
 
     // Without Coupon Code no note is shown.
@@ -376,14 +355,12 @@ TEST_F(SymbologyRulesTest, UpcACouponNoteGuardsTheCountryCodePreamble) {
 }
 
 TEST_F(SymbologyRulesTest, Ean13WithCouponCodeSwitchesGs1128OnAfterClosing) {
-    working[208] = 1;
-    working[211] = 0;
+    test::set_bytes(working, {{208, 1}, {211, 0}});
     run("EAN13DLG_2D_4507", [](ui::Dialog& d) { d.user_presses_cancel(); });
     EXPECT_EQ(working[211], 1);
     EXPECT_TRUE(page.slot_checked(8));
 
-    working[208] = 0;
-    working[211] = 0;
+    test::set_bytes(working, {{208, 0}, {211, 0}});
     page.calls.clear();
     run("EAN13DLG_2D_4507", [](ui::Dialog& d) { d.user_presses_ok(); });
     EXPECT_EQ(working[211], 0);

@@ -302,10 +302,7 @@ TEST_F(SettingsPageTest, CameraAndStoreSettings) {
     EXPECT_EQ(slot_text(stored.export_store), "\\Storage Card");
     EXPECT_EQ(slot_text(stored.image_store), "\\My Pictures");
     const std::vector<Byte> bytes = bytes_of(stored);
-    EXPECT_EQ(bytes[365], 1);
-    EXPECT_EQ(bytes[366], 2);
-    EXPECT_EQ(bytes[367], 5);
-    EXPECT_EQ(bytes[368], 1);
+    test::expect_bytes(bytes, {{365, 1}, {366, 2}, {367, 5}, {368, 1}});
     EXPECT_EQ(bytes[9], 9);  // warning_beep has no control and keeps its value
     EXPECT_TRUE(document().modified);
 }

@@ -27,15 +27,13 @@ constexpr Byte kFiller = 0xAA;
 std::vector<Byte> expected_settings(const std::string& store, const std::vector<Byte>& before) {
     std::vector<Byte> bytes(kSize, 0);
     std::copy(before.begin() + kReservedTail, before.end(), bytes.begin() + kReservedTail);
-    bytes[1] = 1;
-    bytes[2] = 1;
+    test::set_bytes(bytes, {{1, 1}, {2, 1}});
     bytes[3] = 44;  // ","
     bytes[6] = 1;   // data_deletion "Manual"
     bytes[7] = 1;   // entry_option "Show count"
     bytes[8] = 6;   // entry_display_time
     bytes[9] = 9;   // warning_beep
-    bytes[363] = 10;
-    bytes[364] = 60;
+    test::set_bytes(bytes, {{363, 10}, {364, 60}});
     bytes[367] = 1;  // camera_color_effect "Normal"
     for (const std::size_t slot : {kExportStore, kImageStore}) {
         std::copy(before.begin() + static_cast<std::ptrdiff_t>(slot),

@@ -6,6 +6,7 @@
 #include <array>
 
 #include "resources/shell_layouts.h"
+#include "shell/record_bytes.h"
 #include "ui/headless_host.h"
 
 namespace tc::shell {
@@ -96,8 +97,7 @@ TEST_F(CodePickerTest, PrefixTakesTenCodesAndWarnsOnTheEleventh) {
         dialog.user_clicks(ui::kIdOk);
     });
     EXPECT_EQ(field.pick(host, texts), "0 1 2 3 4 5 6 7 8 9 ");
-    EXPECT_EQ(suffix[9], 0x39);
-    EXPECT_EQ(suffix[10], 0);
+    test::expect_bytes(suffix, {{9, 0x39}, {10, 0}});
     ASSERT_EQ(host.messages().size(), 1u);
     EXPECT_EQ(host.messages()[0].text, "Too many characters !!!");
     EXPECT_EQ(host.messages()[0].title, "Warning");
@@ -153,9 +153,7 @@ TEST_F(CodePickerTest, DisabledCellsHeadingsAndOutsideClicksChangeNothing) {
 }
 
 TEST_F(CodePickerTest, ClearThenOkEmptiesTheFieldAndZeroesTheBuffer) {
-    prefix[0] = 0x41;
-    prefix[1] = 0x0D;
-    prefix[20] = 0x55;
+    test::set_bytes(prefix, {{0, 0x41}, {1, 0x0D}, {20, 0x55}});
     CodeField field(kFieldId, CodeFieldRole::PrefixSuffix, prefix);
     host.on_dialog("GRIDDLG", [](Dialog& dialog) {
         EXPECT_EQ(picker(dialog).resulting_text(), "A Enter ");
@@ -168,8 +166,7 @@ TEST_F(CodePickerTest, ClearThenOkEmptiesTheFieldAndZeroesTheBuffer) {
 }
 
 TEST_F(CodePickerTest, CancelRestoresTheOpeningTextAndLeavesTheBuffer) {
-    prefix[0] = 0x26;
-    prefix[1] = 0x41;
+    test::set_bytes(prefix, {{0, 0x26}, {1, 0x41}});
     const std::array<Byte, 32> before = prefix;
     CodeField field(kFieldId, CodeFieldRole::PrefixSuffix, prefix);
     host.on_dialog("GRIDDLG", [](Dialog& dialog) {

@@ -37,6 +37,12 @@ inline std::vector<std::size_t> differing_offsets(const std::vector<Byte>& actua
     return offsets;
 }
 
+// Sets each byte of `record` at the offsets given to its value.
+template <typename Record>
+void set_bytes(Record& record, std::initializer_list<std::pair<std::size_t, int>> bytes) {
+    for (const auto& [offset, value] : bytes) record[offset] = static_cast<Byte>(value);
+}
+
 // Expects each byte of `record` at the offsets given to hold its value.
 template <typename Record>
 void expect_bytes(const Record& record, std::initializer_list<std::pair<std::size_t, int>> bytes) {
