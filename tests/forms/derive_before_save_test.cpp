@@ -4,10 +4,12 @@
 
 #include <array>
 #include <cstring>
+#include <initializer_list>
 #include <memory>
 #include <tuple>
 #include <utility>
 
+#include "shell/record_bytes.h"
 #include "texts/text_slot.h"
 
 namespace tc {
@@ -35,6 +37,15 @@ std::unique_ptr<Design> empty_design() {
 void set_line(FormRecord& form, int line, Byte type, Byte max_length) {
     form.data_type[line - 1] = type;
     form.max_length_low[line - 1] = max_length;
+}
+
+// Gives lines 1, 2, ... their types and maximum lengths.
+void set_lines(FormRecord& form, std::initializer_list<Byte> types,
+               std::initializer_list<Byte> max_lengths) {
+    ASSERT_EQ(types.size(), max_lengths.size());
+    for (std::size_t line = 0; line < types.size(); ++line) {
+        set_line(form, static_cast<int>(line) + 1, types.begin()[line], max_lengths.begin()[line]);
+    }
 }
 
 // A Form that saves its record, with no key field, as the Form page leaves it when applied.
@@ -87,14 +98,10 @@ TEST(DeriveBeforeSave, CountsFieldsKeyPositionAndLengthOfTheSavedRecord) {
     FormRecord& form = saving_form(*design, 1);
     form.stamp_position = 1;
     form.last_input_line = 3;
-    set_line(form, 1, kTypeText, 20);
-    set_line(form, 2, kTypeText, 30);
-    set_line(form, 3, kTypeText, 10);
+    set_lines(form, {kTypeText, kTypeText, kTypeText}, {20, 30, 10});
 
     design->derive();
     expect_figures(form, {5, 1, 8 + 20 + 20 + 30 + 10});
-    EXPECT_EQ(form.record_length_low, 88);
-    EXPECT_EQ(form.record_length_high, 0);
 
     // With line 2 as key field: stamp, line 1, line 2 lead up to the key.
     form.key_field = 2;
@@ -116,9 +123,7 @@ TEST(DeriveBeforeSave, StampAtTheBottomIsCountedAfterTheLinesAndNotBeforeTheKey)
     form.no_key_field = 0;
     form.key_field = 2;
     form.stamp_position = 2;
-    set_line(form, 1, kTypeText, 5);
-    set_line(form, 2, kTypeInteger, 6);
-    set_line(form, 3, kTypeReal, 7);
+    set_lines(form, {kTypeText, kTypeInteger, kTypeReal}, {5, 6, 7});
 
     design->derive();
 
@@ -132,25 +137,17 @@ TEST(DeriveBeforeSave, PassesOverLinesThatSaveNoData) {
     form.key_field = 12;
     // Passed over: nil, prompt, counter, pass down, extension, pause, lookup without "Save field
     // data", image without "Save file path".
-    set_line(form, 1, kTypeNil, 1);
-    set_line(form, 2, kTypePrompt, 2);
-    set_line(form, 3, kTypeCounter, 4);
-    set_line(form, 4, kTypePassDown, 8);
-    set_line(form, 5, kTypeExtension, 16);
-    set_line(form, 6, kTypePause, 32);
-    set_line(form, 7, kTypeLookup, 64);
-    set_line(form, 8, kTypeImage, 128);
     // Saved: a lookup line with "Save field data", an image line with "Save file path", a fixed
-    // data line and a large-data line whose multiples of 160 are not added.
-    set_line(form, 9, kTypeLookup, 3);
+    // data line and a large-data line whose multiples of 160 are not added; after the key line a
+    // boolean, counted but not before the key.
+    set_lines(form,
+              {kTypeNil, kTypePrompt, kTypeCounter, kTypePassDown, kTypeExtension, kTypePause,
+               kTypeLookup, kTypeImage, kTypeLookup, kTypeImage, kTypeFixedData, kTypeLargeData,
+               kTypeBoolean},
+              {1, 2, 4, 8, 16, 32, 64, 128, 3, 5, 7, 11, 1});
     form.initial_on[8] = 1;
-    set_line(form, 10, kTypeImage, 5);
     form.save_file_path[9] = 1;
-    set_line(form, 11, kTypeFixedData, 7);
-    set_line(form, 12, kTypeLargeData, 11);
     form.max_length_high[11] = 2;
-    // After the key line: counted but not before the key.
-    set_line(form, 13, kTypeBoolean, 1);
 
     design->derive();
 
@@ -164,9 +161,7 @@ TEST(DeriveBeforeSave, KeyPositionCountsHandoverAndStampFieldsOnlyWithAKeyField)
     form.key_field = 2;
     form.handover_field = 1;
     form.stamp_position = 1;
-    set_line(form, 1, kTypeText, 10);
-    set_line(form, 2, kTypeText, 10);
-    set_line(form, 3, kTypeText, 10);
+    set_lines(form, {kTypeText, kTypeText, kTypeText}, {10, 10, 10});
 
     design->derive();
     expect_figures(form, {5, 4, 160 + 20 + 30});
@@ -198,10 +193,8 @@ TEST(DeriveBeforeSave, LookupLinesTakeTheLengthOfTheFieldTheyShow) {
 
     design->derive();
 
-    EXPECT_EQ(form.max_length_low[0], 44);
-    EXPECT_EQ(form.max_length_high[0], 1);
-    EXPECT_EQ(form.max_length_low[1], 9);
-    EXPECT_EQ(form.max_length_high[1], 0);
+    test::expect_bytes(form.max_length_low, {{0, 44}, {1, 9}});
+    test::expect_bytes(form.max_length_high, {{0, 1}, {1, 0}});
     // The copied length is already counted in the same derivation.
     expect_figures(form, {3, 1, 8 + 44 + 9});
 
@@ -247,12 +240,11 @@ TEST(DeriveBeforeSave, TheLastMenuItemLeadingToAFormDecidesItsHandoverField) {
     expect_figures(design->form(4), {2, 1, 8 + 160});
 
     // Only "save", "save & update" and "pass down" Forms take the field.
-    design->form(4).record_mode = 1;
-    design->derive();
-    EXPECT_EQ(design->form(4).handover_field, 0);
-    design->form(4).record_mode = 2;
-    design->derive();
-    EXPECT_EQ(design->form(4).handover_field, 1);
+    for (const auto& [mode, handover] : {std::pair{1, 0}, std::pair{2, 1}}) {
+        design->form(4).record_mode = static_cast<Byte>(mode);
+        design->derive();
+        EXPECT_EQ(design->form(4).handover_field, handover) << "record mode " << mode;
+    }
 
     // "Save caption" alone hands over too.
     design->menu(5).save_caption = 1;
