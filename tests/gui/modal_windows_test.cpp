@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 #include <wx/button.h>
-#include <wx/combobox.h>
+#include <wx/choice.h>
 #include <wx/dialog.h>
 #include <wx/notebook.h>
 #include <wx/statbmp.h>
@@ -46,6 +46,21 @@ void press(wxWindow* window, wxWindowID id) {
     button->ProcessWindowEvent(click);
 }
 
+// Lets the toolkit handle what a person did.
+void settle() {
+    for (int i = 0; i < 10; ++i) {
+        wxMilliSleep(10);
+        wxYield();
+    }
+}
+
+// The pointer over the window, so that it has the keyboard (there is no window manager).
+void person_over(wxUIActionSimulator& person, wxWindow* window) {
+    const wxRect shown = window->GetScreenRect();
+    person.MouseMove(shown.GetLeft() + shown.GetWidth() / 2, shown.GetTop() + 10);
+    settle();
+}
+
 wxWindow* open_test_dialog() {
     return wxWindow::FindWindowByName("TESTDLG");
 }
@@ -89,30 +104,48 @@ TEST(WxHostModal, TheDialogRunsUntilItEndsItselfAndReturnsItsResult) {
     EXPECT_EQ(focused_text, "<CR>");  // the dialog gave the code field the focus
     EXPECT_EQ(accepting.text(kName), "\x80uro");
 
-    // Opening the drop-down list for real lets the dialog refill it while it opens.
-    TestDialog dropped;
-    const auto list_of = [](wxWindow* window) -> wxComboBox* {
-        if (window == nullptr) return nullptr;
-        for (wxWindow* child : window->GetChildren()) {
-            if (auto* list = dynamic_cast<wxComboBox*>(child)) return list;
-        }
-        return nullptr;
-    };
+    // A person tabs round the dialog: each control is one stop, the drop-down list too. A click
+    // opens the list, and the dialog refills it as it opens.
+    TestDialog tabbed;
+    int stops = 0;
+    later.after(100, [&] {
+        wxWindow* window = open_test_dialog();
+        ASSERT_NE(window, nullptr);
+        wxUIActionSimulator person;
+        person_over(person, window);
+        wxWindow* start = wxWindow::FindWindowByLabel("Fill", window);
+        start->SetFocus();
+        do {
+            person.Char(WXK_TAB);
+            settle();
+        } while (wxWindow::FindFocus() != start && ++stops < 20);
+        press(window, wxID_CANCEL);
+    });
+    host.run_modal(tabbed);
+    // Name, Count, Box, the radio buttons, List, Fill, Code, Area, Lines, OK and Cancel.
+    EXPECT_EQ(stops + 1, 11);
+
+    TestDialog clicked;
     unsigned items_when_open = 0;
     later.after(100, [&] {
-        wxComboBox* list = list_of(open_test_dialog());
-        ASSERT_NE(list, nullptr);
-        list->Popup();
-        items_when_open = list->GetCount();
+        wxWindow* window = open_test_dialog();
+        ASSERT_NE(window, nullptr);
+        wxUIActionSimulator person;
+        for (wxWindow* child : window->GetChildren()) {
+            auto* list = dynamic_cast<wxChoice*>(child);
+            if (list == nullptr) continue;
+            const wxRect at = list->GetScreenRect();
+            person.MouseMove(at.GetLeft() + at.GetWidth() / 2, at.GetTop() + at.GetHeight() / 2);
+            person.MouseClick();
+            settle();
+            items_when_open = list->GetCount();
+        }
+        person.Char(WXK_ESCAPE);  // closes the open list
+        settle();
+        press(window, wxID_CANCEL);
     });
-    later.after(200, [&] {
-        wxComboBox* list = list_of(open_test_dialog());
-        ASSERT_NE(list, nullptr);
-        list->Dismiss();
-        press(open_test_dialog(), wxID_CANCEL);
-    });
-    EXPECT_EQ(host.run_modal(dropped), kIdCancel);
-    EXPECT_EQ(dropped.dropdowns, 1);
+    host.run_modal(clicked);
+    EXPECT_EQ(clicked.dropdowns, 1);
     EXPECT_EQ(items_when_open, 3u);
 
     // Esc is Cancel.

@@ -2,7 +2,7 @@
 
 #include <wx/button.h>
 #include <wx/checkbox.h>
-#include <wx/combobox.h>
+#include <wx/choice.h>
 #include <wx/dcbuffer.h>
 #include <wx/listbox.h>
 #include <wx/panel.h>
@@ -10,6 +10,10 @@
 #include <wx/statbox.h>
 #include <wx/stattext.h>
 #include <wx/textctrl.h>
+
+#ifdef __WXGTK__
+#include <glib-object.h>
+#endif
 
 #include <algorithm>
 #include <utility>
@@ -42,6 +46,15 @@ bool same_items(const wxItemContainerImmutable& list, const wxArrayString& items
     }
     return true;
 }
+
+#ifdef __WXGTK__
+// GTK's drop-down list reports the opening of its list only as a change of a property.
+void list_shown_changed(GObject* list, GParamSpec*, gpointer opened) {
+    gboolean shown = FALSE;
+    g_object_get(list, "popup-shown", &shown, nullptr);
+    if (shown) (*static_cast<std::function<void()>*>(opened))();
+}
+#endif
 
 }  // namespace
 
@@ -97,9 +110,7 @@ void DialogWidgets::build(const Control& c) {
                                        (c.style & kStyleGroupStart) != 0 ? wxRB_GROUP : 0);
             break;
         case ControlKind::DropDownList:
-            // A read-only combo box rather than a wxChoice: it reports the opening of its list.
-            widget = new wxComboBox(&parent_, wxID_ANY, wxString(), pos, size, wxArrayString(),
-                                    wxCB_READONLY);
+            widget = new wxChoice(&parent_, wxID_ANY, pos, size);
             break;
         case ControlKind::ListBox:
             widget = new wxListBox(&parent_, wxID_ANY, pos, size, wxArrayString(), wxLB_SINGLE);
@@ -156,15 +167,25 @@ void DialogWidgets::bind_events(const Control& c, wxWindow& widget) {
                 forward([this, id] { dialog_.user_clicks(id); });
             });
             break;
-        case ControlKind::DropDownList:
-            widget.Bind(wxEVT_COMBOBOX_DROPDOWN, [this, id](wxCommandEvent&) {
-                forward([this, id] { dialog_.user_opens_dropdown(id); });
+        case ControlKind::DropDownList: {
+            std::function<void()>& opened = list_opened_[id];
+            opened = [this, id] { forward([this, id] { dialog_.user_opens_dropdown(id); }); };
+#ifdef __WXGTK__
+            g_signal_connect(widget.GetHandle(), "notify::popup-shown",
+                             G_CALLBACK(list_shown_changed), &opened);
+#else
+            // The native list is opened by the mouse or a key only once it has the focus.
+            widget.Bind(wxEVT_SET_FOCUS, [&opened](wxFocusEvent& event) {
+                event.Skip();
+                opened();
             });
-            widget.Bind(wxEVT_COMBOBOX, [this, id](wxCommandEvent& event) {
+#endif
+            widget.Bind(wxEVT_CHOICE, [this, id](wxCommandEvent& event) {
                 const int index = event.GetSelection();
                 forward([this, id, index] { dialog_.user_chooses(id, index); }, id);
             });
             break;
+        }
         case ControlKind::ListBox:
             widget.Bind(wxEVT_LISTBOX, [this, id](wxCommandEvent& event) {
                 const int index = event.GetSelection();
@@ -311,7 +332,7 @@ void DialogWidgets::apply_text(const Control& c, wxWindow& widget) {
 
 void DialogWidgets::apply_items(const Control& c, wxWindow& widget) {
     wxItemContainer* list = nullptr;
-    if (c.kind == ControlKind::DropDownList) list = &static_cast<wxComboBox&>(widget);
+    if (c.kind == ControlKind::DropDownList) list = &static_cast<wxChoice&>(widget);
     if (c.kind == ControlKind::ListBox) list = &static_cast<wxListBox&>(widget);
     if (list == nullptr) return;
     const wxArrayString items = display_items(c.items);

@@ -69,6 +69,8 @@ class DialogWidgets {
     LayoutScale scale_;
     std::map<int, wxWindow*> widgets_;
     std::map<int, std::uint64_t> synced_revision_;
+    // What the opening of each drop-down list runs; the toolkit holds on to it.
+    std::map<int, std::function<void()>> list_opened_;
     bool attached_ = true;
     int busy_ = 0;
     // Edits whose text changed since the dialog was told. The toolkit reports a replaced

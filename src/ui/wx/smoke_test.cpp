@@ -1,6 +1,6 @@
 #include "ui/wx/smoke_test.h"
 
-#include <wx/combobox.h>
+#include <wx/choice.h>
 #include <wx/notebook.h>
 
 #include <algorithm>
@@ -193,7 +193,7 @@ void SmokeTest::choose_two_d_reader() {
     widgets.forward([&page, two_d] { page.user_chooses(ids::kReaderList, two_d); },
                     ids::kReaderList);
     check(page.layout_mode() == ReaderMode::TwoD, "choosing the 2D reader left the page's mode");
-    const auto* readers = dynamic_cast<const wxComboBox*>(widgets.widget(ids::kReaderList));
+    const auto* readers = dynamic_cast<const wxChoice*>(widgets.widget(ids::kReaderList));
     check(readers != nullptr && readers->GetSelection() == two_d &&
               readers->GetStringSelection() == to_display(page.items(ids::kReaderList)[two_d]),
           "the reader list does not show the 2D reader");
