@@ -10,6 +10,7 @@
 #include "shell/terminal_outline.h"
 #include "shell/terminal_picture.h"
 #include "ui/wx/text_conversion.h"
+#include "ui/wx/widget_warm_up.h"
 #include "ui/wx/wx_painter.h"
 
 namespace tc::ui::wx {
@@ -112,6 +113,10 @@ void MainFrame::destroy() {
 }
 
 void MainFrame::paint() {
+    if (!painted_) {
+        painted_ = true;
+        CallAfter([this] { warm_up_sheet_widgets(*this); });
+    }
     wxPaintDC dc(skin_window_);
     dc.SetBackground(*wxWHITE_BRUSH);
     dc.Clear();

@@ -59,6 +59,7 @@ class MainFrame : public wxFrame, public shell::WindowListener {
     shell::Skin skin_;
     wxWindow* skin_window_ = nullptr;
     wxBitmap picture_;
+    bool painted_ = false;
     // In preview mode: the keypad key held down, drawn pressed in.
     std::optional<preview::Key> pressed_;
     // While the picture is dragged: the grab point in window coordinates.
