@@ -2,7 +2,7 @@
 
 #include <wx/button.h>
 #include <wx/checkbox.h>
-#include <wx/combobox.h>
+#include <wx/choice.h>
 #include <wx/dialog.h>
 #include <wx/listbox.h>
 #include <wx/notebook.h>
@@ -26,8 +26,7 @@ void warm_up_sheet_widgets(wxWindow& parent) {
     new wxTextCtrl(page, wxID_ANY);
     new wxCheckBox(page, wxID_ANY, "-");
     new wxRadioButton(page, wxID_ANY, "-");
-    new wxComboBox(page, wxID_ANY, wxString(), wxDefaultPosition, wxDefaultSize, 0, nullptr,
-                   wxCB_READONLY);
+    new wxChoice(page, wxID_ANY);
     new wxListBox(page, wxID_ANY);
     new wxButton(page, wxID_ANY, "-");
     new wxStaticBox(page, wxID_ANY, "-");
