@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <optional>
 #include <string>
+#include <vector>
 
 // The few operating system calls that the standard library does not cover. Everything else in the
 // program is written against the standard library; these have one implementation for POSIX
@@ -14,6 +15,11 @@ namespace tc::platform {
 // without loss; a name is converted for display only where it is shown.
 std::filesystem::path to_path(const std::string& file_name);
 std::string to_file_name(const std::filesystem::path& path);
+
+// The program's command-line arguments after its own name, file names in the text form above.
+// Windows hands `argv` over in the local code page, which cannot hold every file name: there the
+// arguments are read again as the wide characters the system keeps.
+std::vector<std::string> command_line_arguments(int argc, char** argv);
 
 // Whether this process may create files in `directory`; false when it does not exist or is not a
 // directory. Read-only media and missing permissions both count as not writable.

@@ -30,6 +30,10 @@ std::string to_file_name(const std::filesystem::path& path) {
     return path.string();
 }
 
+std::vector<std::string> command_line_arguments(int argc, char** argv) {
+    return std::vector<std::string>(argv + (argc > 0 ? 1 : 0), argv + argc);
+}
+
 bool is_writable_directory(const std::filesystem::path& directory) {
     struct stat info {};
     if (::stat(directory.c_str(), &info) != 0 || !S_ISDIR(info.st_mode)) return false;

@@ -5,9 +5,13 @@
 #include <io.h>
 #include <windows.h>
 
+// After windows.h, which it needs.
+#include <shellapi.h>
+
 #include <cstdio>
 #include <string>
 #include <system_error>
+#include <vector>
 
 #include "platform/platform.h"
 
@@ -29,6 +33,17 @@ std::filesystem::path to_path(const std::string& file_name) {
 std::string to_file_name(const std::filesystem::path& path) {
     const std::u8string name = path.u8string();
     return std::string(name.begin(), name.end());
+}
+
+std::vector<std::string> command_line_arguments(int argc, char** argv) {
+    int count = 0;
+    wchar_t** const wide = ::CommandLineToArgvW(::GetCommandLineW(), &count);
+    if (wide == nullptr) return std::vector<std::string>(argv + (argc > 0 ? 1 : 0), argv + argc);
+    std::vector<std::string> arguments;
+    for (int i = 1; i < count; ++i)
+        arguments.push_back(to_file_name(std::filesystem::path(wide[i])));
+    ::LocalFree(wide);
+    return arguments;
 }
 
 bool is_writable_directory(const std::filesystem::path& directory) {

@@ -16,7 +16,7 @@ int main(int argc, char** argv) {
     tc::t73::DescriptorBuffer err_buffer(2);
     std::ostream out(&out_buffer);
     std::ostream err(&err_buffer);
-    const std::vector<std::string> args(argv + (argc > 0 ? 1 : 0), argv + argc);
+    const std::vector<std::string> args = tc::platform::command_line_arguments(argc, argv);
     const int code = tc::t73::run_t73(args, {std::cin, out, err});
     err.flush();
     return code;

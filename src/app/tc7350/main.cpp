@@ -8,13 +8,16 @@
 #include <wx/image.h>
 #include <wx/stdpaths.h>
 
+#include <cstddef>
 #include <cstdio>
 #include <filesystem>
 #include <memory>
 #include <optional>
-#include <string_view>
+#include <string>
 #include <utility>
+#include <vector>
 
+#include "platform/platform.h"
 #include "shell/program_places.h"
 #include "ui/wx/main_frame.h"
 #include "ui/wx/smoke_test.h"
@@ -25,22 +28,24 @@ namespace {
 struct Options {
     std::optional<std::filesystem::path> program_dir;
     std::optional<std::filesystem::path> smoke_test_dir;
-    std::optional<std::filesystem::path> design_file;
+    std::optional<std::string> design_file;
 };
 
-// Reads the command line as the system hands it over: file names stay the file system's bytes,
-// which a conversion through the locale (not yet set up at this point) would lose.
-std::optional<Options> parse_options(int argc, char** argv) {
+// File names stay the text the platform layer gives them (the file system's bytes, or UTF-8 read
+// from Windows' wide command line), which a conversion through the locale (not yet set up at this
+// point) would lose.
+std::optional<Options> parse_options(const std::vector<std::string>& arguments) {
     Options options;
-    for (int i = 1; i < argc; ++i) {
-        const std::string_view argument = argv[i];
+    for (std::size_t i = 0; i < arguments.size(); ++i) {
+        const std::string& argument = arguments[i];
         if (!argument.starts_with('-')) {
             if (options.design_file) return std::nullopt;
-            options.design_file = std::filesystem::absolute(argument);
+            options.design_file = tc::platform::to_file_name(
+                std::filesystem::absolute(tc::platform::to_path(argument)));
             continue;
         }
-        if (i + 1 >= argc) return std::nullopt;
-        const std::filesystem::path value = argv[++i];
+        if (i + 1 >= arguments.size()) return std::nullopt;
+        const std::filesystem::path value = tc::platform::to_path(arguments[++i]);
         if (argument == "--program-dir") {
             options.program_dir = value;
         } else if (argument == "--smoke-test") {
@@ -76,8 +81,7 @@ class Tc7350App : public wxApp {
         frame->create();
         if (options_.design_file) {
             // From the event loop, once the main window is shown: the editor sheet opens on it.
-            frame->CallAfter(
-                [frame, path = options_.design_file->string()] { frame->open_file(path); });
+            frame->CallAfter([frame, path = *options_.design_file] { frame->open_file(path); });
         }
         if (options_.smoke_test_dir) {
             smoke_test_ = std::make_unique<tc::ui::wx::SmokeTest>(*frame, *options_.smoke_test_dir);
@@ -102,7 +106,8 @@ class Tc7350App : public wxApp {
 }  // namespace
 
 int main(int argc, char** argv) {
-    std::optional<Options> options = parse_options(argc, argv);
+    std::optional<Options> options =
+        parse_options(tc::platform::command_line_arguments(argc, argv));
     if (!options) {
         std::fputs("usage: tc7350 [--program-dir DIR] [--smoke-test OUTDIR] [FILE.T73]\n", stderr);
         return 2;
