@@ -67,13 +67,16 @@ TEST_F(SymbologyRulesTest, OneDLengthsAreFixedOrMaxMinWithinOneTo127) {
     });
     test::expect_bytes(working, {{21, 0}, {22, 10}, {23, 40}});
 
-    // A stored 0 is shown as it is and counts as 1 in Max / Min; no message either way.
+    // A stored 0 is shown as it is, counts as 1 in Max / Min and is kept in Fixed; no message.
     test::set_bytes(working, {{36, 1}, {37, 0}, {38, 5}});
     run("MSIDLG_1D", [&](ui::Dialog& d) {
         EXPECT_EQ(d.text(id("MSIDLG_1D", 36, kFirstLengthEdit)), "0");
         d.user_presses_ok();
     });
     test::expect_bytes(working, {{37, 5}, {38, 1}});
+    test::set_bytes(working, {{36, 0}, {37, 0}, {38, 0}});
+    run("MSIDLG_1D", [](ui::Dialog& d) { d.user_presses_ok(); });
+    test::expect_bytes(working, {{37, 0}, {38, 0}});
     EXPECT_TRUE(host.messages().empty());
 }
 
