@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "lookups/number_edit.h"
 #include "shell/sheet_test_support.h"
 
 namespace tc::test {
@@ -150,6 +151,16 @@ TEST_F(LookupPageTest, LengthsAreClampedAndTheKeyFieldFollowsTheCount) {
         EXPECT_EQ(page.page_copy()[0].key_field, 2);
         sheet.user_presses_cancel();
     });
+}
+
+// The wx host lets any character into a numeric edit: text with a letter is no number.
+TEST(NumberEdit, TextThatIsNotANumberGivesTheEmptyValueAndShowsIt) {
+    for (const char* text : {"", "4x", "x4", "-1", " 4"}) {
+        const CheckedNumber checked = check_number(text, 0, 160);
+        EXPECT_FALSE(checked.number) << text;
+        EXPECT_EQ(checked.value, 0) << text;
+        EXPECT_EQ(checked.shown, "0") << text;
+    }
 }
 
 TEST_F(LookupPageTest, TheWorkingCopyFollowsThePageWhenTheUserLeavesIt) {
