@@ -83,6 +83,7 @@ void FormPage::apply_msqi_layout(bool on) {
 }
 
 // Rows 3-12 of an MSQI Form hold nothing but "lookup" lines, and those only with a lookup file.
+// The controls of the rows left "nil" are disabled after the layout, their link lists too.
 void FormPage::apply_msqi_rows(bool lookup_file) {
     for (std::size_t row = kMsqiRows; row < kShownLines; ++row) {
         set_items(row_control(data_type_list, row), form_items::msqi_data_type_items(texts_));
@@ -90,7 +91,7 @@ void FormPage::apply_msqi_rows(bool lookup_file) {
         if (!lookup_file || (type != kTypeNil && type != kTypeLookup)) reset_line(row);
         show_type(row);
         enable(row_control(data_type_list, row), lookup_file);
-        enable(row_control(link_list, row), lookup_file && type_of(row) != kTypeNil);
+        enable(row_control(link_list, row), lookup_file);
     }
 }
 
