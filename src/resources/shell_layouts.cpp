@@ -74,7 +74,8 @@ const DialogTemplate& code_picker_layout() {
         576,
         470,
         {
-            {kGrid, ControlKind::CustomArea, Caption{}, Rect{16, 16, 544, 340}},
+            {kGrid, ControlKind::CustomArea, Caption{}, Rect{16, 16, 544, 340}, 0,
+             ui::kStyleTakesKeys},
             {kResultLabel, ControlKind::Label, literal("Resulting text :"), Rect{16, 366, 544, 18}},
             {kResultBox, ControlKind::CustomArea, Caption{}, Rect{16, 386, 544, 26}},
             {kClear, ControlKind::Button, literal("Clear"),

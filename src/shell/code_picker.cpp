@@ -33,6 +33,19 @@ constexpr std::array<std::string_view, 0x1D> kControlKeyLabels{
 // The disabled separators 0x1D-0x1F have no key of their own; they show their ASCII names.
 constexpr std::array<std::string_view, 3> kSeparatorLabels{"GS", "RS", "US"};
 
+// Where each arrow key moves the selection in the grid: a column is a high nibble, a row a low one.
+struct ArrowStep {
+    ui::Key key;
+    int columns;
+    int rows;
+};
+constexpr std::array<ArrowStep, 4> kArrowSteps{{
+    {ui::Key::Left, -1, 0},
+    {ui::Key::Right, 1, 0},
+    {ui::Key::Up, 0, -1},
+    {ui::Key::Down, 0, 1},
+}};
+
 // The label as drawn: the platform's "&&" is one ampersand on the screen.
 std::string shown_label(Byte code) {
     std::string label = code_label(code);
@@ -99,6 +112,7 @@ void CodePicker::on_created() {
         set_text(ui::kIdCancel, texts_.language_entry(85));
     }
     selected_ = 0x20;
+    set_focus(ids::kGrid);
     picked_.clear();
     for (const Byte code : codes_.first(std::min(codes_.size(), max_count_))) {
         if (code == 0) break;
@@ -124,9 +138,29 @@ void CodePicker::on_area_clicked(int id, ui::Point p) {
     if (column < 0 || column >= kCodesPerColumn || row < 0 || row >= kCodesPerColumn) return;
     const auto code = static_cast<Byte>(column * kCodesPerColumn + row);
     if (is_disabled_code(code)) return;
+    select(code);
+    pick(code);
+}
+
+void CodePicker::on_area_key(int id, ui::Key key) {
+    if (id != ids::kGrid) return;
+    if (key == ui::Key::Space || key == ui::Key::Enter) return pick(selected_);
+    const auto step = std::find_if(kArrowSteps.begin(), kArrowSteps.end(),
+                                   [key](const ArrowStep& s) { return s.key == key; });
+    if (step == kArrowSteps.end()) return;
+    int column = selected_ / kCodesPerColumn;
+    int row = selected_ % kCodesPerColumn;
+    do {
+        column += step->columns;
+        row += step->rows;
+        if (column < 0 || column >= kCodesPerColumn || row < 0 || row >= kCodesPerColumn) return;
+    } while (is_disabled_code(static_cast<Byte>(column * kCodesPerColumn + row)));
+    select(static_cast<Byte>(column * kCodesPerColumn + row));
+}
+
+void CodePicker::select(Byte code) {
     selected_ = code;
     invalidate(ids::kGrid);
-    pick(code);
 }
 
 void CodePicker::pick(Byte code) {

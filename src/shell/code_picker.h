@@ -55,10 +55,14 @@ class CodePicker : public ui::Dialog {
     void on_created() override;
     void on_command(int id) override;
     void on_area_clicked(int id, ui::Point p) override;
+    // In the grid the arrow keys move the selection to the next cell that can be picked; Space
+    // and Enter pick the selected code, as a click on it does.
+    void on_area_key(int id, ui::Key key) override;
     bool on_ok() override;
     void on_cancel() override;
 
   private:
+    void select(Byte code);
     void pick(Byte code);
     void paint_grid(ui::Painter& painter, ui::Rect area) const;
     void paint_result(ui::Painter& painter, ui::Rect area) const;

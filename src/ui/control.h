@@ -23,6 +23,7 @@ struct Control {
     int selection = -1;              // -1: nothing selected
     std::size_t text_limit = 0;      // 0: no limit
     bool digits_only = false;
+    bool open = false;  // a code field whose picker runs: it paints itself solid blue
     // Raised on every change, so that a host can copy changed controls to its widgets.
     std::uint64_t revision = 0;
 };

@@ -41,7 +41,9 @@ void Dialog::create(Host& host, const TextSource& texts) {
     on_created();
 }
 
-bool Dialog::has_control(int id) const { return index_.contains(id); }
+bool Dialog::has_control(int id) const {
+    return index_.contains(id);
+}
 
 const Control& Dialog::control(int id) const {
     const auto it = index_.find(id);
@@ -52,7 +54,9 @@ const Control& Dialog::control(int id) const {
     return controls_[it->second];
 }
 
-Control& Dialog::mutable_control(int id) { return const_cast<Control&>(control(id)); }
+Control& Dialog::mutable_control(int id) {
+    return const_cast<Control&>(control(id));
+}
 
 Host& Dialog::host() {
     if (host_ == nullptr) throw std::logic_error("dialog used before it was created");
@@ -78,7 +82,36 @@ void Dialog::user_clicks(int id) {
     if (!c.enabled || !c.visible) return;
     if (id == kIdOk) return user_presses_ok();
     if (id == kIdCancel) return user_presses_cancel();
+    if (c.kind == ControlKind::CodeField) return open_code_field(id);
     on_command(id);
+}
+
+bool Dialog::takes_key(int id, Key key) const {
+    const Control& c = control(id);
+    if (c.kind == ControlKind::CodeField) {
+        return key == Key::F4 || key == Key::AltDown || key == Key::Space;
+    }
+    return c.kind == ControlKind::CustomArea && (c.style & kStyleTakesKeys) != 0 &&
+           key != Key::F4 && key != Key::AltDown;
+}
+
+void Dialog::user_presses_key(int id, Key key) {
+    const Control& c = control(id);
+    if (!c.enabled || !c.visible || !takes_key(id, key)) return;
+    if (c.kind == ControlKind::CodeField) return open_code_field(id);
+    on_area_key(id, key);
+}
+
+void Dialog::open_code_field(int id) {
+    const auto mark = [this, id](bool open) {
+        Control& field = mutable_control(id);
+        field.open = open;
+        ++field.revision;
+    };
+    set_focus(id);
+    mark(true);
+    on_command(id);
+    mark(false);
 }
 
 void Dialog::user_opens_dropdown(int id) {
@@ -116,11 +149,15 @@ void Dialog::user_presses_cancel() {
     end_dialog(kIdCancel);
 }
 
-void Dialog::shown() { on_shown(); }
+void Dialog::shown() {
+    on_shown();
+}
 
 void Dialog::paint_area(int, Painter&, Rect) const {}
 
-void Dialog::set_title(std::string title) { title_ = std::move(title); }
+void Dialog::set_title(std::string title) {
+    title_ = std::move(title);
+}
 
 void Dialog::set_text(int id, std::string text) {
     Control& c = mutable_control(id);
@@ -176,7 +213,9 @@ void Dialog::set_digits_only(int id, bool digits_only) {
     ++c.revision;
 }
 
-void Dialog::invalidate(int id) { ++mutable_control(id).revision; }
+void Dialog::invalidate(int id) {
+    ++mutable_control(id).revision;
+}
 
 void Dialog::set_focus(int id) {
     ++mutable_control(id).revision;

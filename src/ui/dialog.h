@@ -9,6 +9,7 @@
 
 #include "ui/control.h"
 #include "ui/dialog_template.h"
+#include "ui/key.h"
 #include "ui/painter.h"
 
 namespace tc::ui {
@@ -27,7 +28,7 @@ using TextSource = std::function<std::string(int id)>;
 // - check boxes and radio buttons are not toggled automatically: a click is a command, and the
 //   dialog's handler sets the state.
 class Dialog {
-public:
+  public:
     explicit Dialog(const DialogTemplate& layout);
     virtual ~Dialog();
     Dialog(const Dialog&) = delete;
@@ -41,7 +42,9 @@ public:
 
     // --- what a user does (hosts and test drivers call these) ---
     void user_types(int id, std::string_view text);  // replaces the edit's text as typed
-    void user_clicks(int id);  // buttons, check boxes, radio buttons; kIdOk/kIdCancel end it
+    // Buttons, check boxes, radio buttons and code fields; kIdOk and kIdCancel end the dialog.
+    void user_clicks(int id);
+    void user_presses_key(int id, Key key);  // with control `id` focused, when it takes the key
     void user_opens_dropdown(int id);
     void user_chooses(int id, int index);  // list choice: selection set, then notified
     void user_leaves(int id);              // focus lost
@@ -65,11 +68,13 @@ public:
     int selection(int id) const { return control(id).selection; }
     const std::vector<std::string>& items(int id) const { return control(id).items; }
     int focused() const { return focused_; }  // the control the dialog gave the focus, 0 for none
+    // Whether control `id` reacts to `key` itself; the toolkit handles the keys it does not take.
+    bool takes_key(int id, Key key) const;
 
     // Custom areas are drawn by the dialog.
     virtual void paint_area(int id, Painter& painter, Rect area) const;
 
-protected:
+  protected:
     virtual void on_created() {}
     virtual void on_shown() {}
     virtual void on_command(int /*id*/) {}
@@ -78,6 +83,7 @@ protected:
     virtual void on_dropdown_opened(int /*id*/) {}
     virtual void on_focus_lost(int /*id*/) {}
     virtual void on_area_clicked(int /*id*/, Point /*p*/) {}
+    virtual void on_area_key(int /*id*/, Key /*key*/) {}
     // Return false to keep the dialog open.
     virtual bool on_ok() { return true; }
     virtual void on_cancel() {}
@@ -98,8 +104,10 @@ protected:
     void set_focus(int id);   // moves the keyboard focus to a control
     void end_dialog(int result);
 
-private:
+  private:
     Control& mutable_control(int id);
+    // The command of a code field, run while the field is focused and painted as open.
+    void open_code_field(int id);
 
     const DialogTemplate& layout_;
     Host* host_ = nullptr;

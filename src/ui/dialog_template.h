@@ -37,6 +37,7 @@ enum ControlStyle : unsigned {
     kStyleHidden = 1u << 5,      // created invisible
     kStyleDisabled = 1u << 6,    // created disabled
     kStyleSunken = 1u << 7,      // a label drawn as a sunken box
+    kStyleTakesKeys = 1u << 8,   // a custom area that takes the keyboard focus and hears keys
 };
 
 // One control of a dialog layout.

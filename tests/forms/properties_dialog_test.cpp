@@ -185,21 +185,30 @@ TEST_F(PropertiesDialogTest, FixedDataAndMsqiLinesHaveNoBarcodeOptions) {
     EXPECT_EQ(working.auto_enter[0], 1);
 }
 
-TEST_F(PropertiesDialogTest, PrefixMarkAndOk) {
+TEST_F(PropertiesDialogTest, PrefixPickedByKeysMarkAndOk) {
     document->forms[0].partial_length[0] = 0;
-    host.on_dialog("GRIDDLG", [](ui::Dialog& grid) {
-        const ui::Rect area = grid.control(resources::code_picker_ids::kGrid).rect;
-        const int cw = area.width / 17;
-        const int ch = area.height / 17;
-        grid.user_clicks_area(resources::code_picker_ids::kGrid,
-                              {(0x41 / 16 + 1) * cw + cw / 2, (0x41 % 16 + 1) * ch + ch / 2});
-        grid.user_presses_ok();
-    });
-    open_line(0, kTypeText, [](ui::Dialog& d) {
+    open_line(0, kTypeText, [this](ui::Dialog& d) {
         EXPECT_FALSE(d.enabled(kPrefixField));
         d.user_clicks(kPrefixCheck);
-        d.user_clicks(kPrefixField);
-        EXPECT_EQ(d.text(kPrefixField), "A ");
+        EXPECT_FALSE(d.takes_key(kPrefixField, ui::Key::Enter));  // Enter is the dialog's OK
+        EXPECT_TRUE(d.takes_key(kPrefixField, ui::Key::AltDown));
+        host.on_dialog("GRIDDLG", [&d](ui::Dialog& grid) {
+            // While the picker runs, its field has the focus and shows itself open.
+            EXPECT_TRUE(d.control(kPrefixField).open);
+            EXPECT_EQ(d.focused(), kPrefixField);
+            using enum ui::Key;
+            // From SP: right to "@", down to "A", picked twice; left to "Ins" at the edge, where
+            // Left and Up (NUL) find no cell; down past LF to "Right".
+            for (const ui::Key key :
+                 {Right, Right, Down, Space, Enter, Left, Left, Left, Left, Left, Up,
+                  Enter, Down,  Down, Down,  Down,  Down, Down, Down, Down, Down, Space}) {
+                grid.user_presses_key(resources::code_picker_ids::kGrid, key);
+            }
+            grid.user_presses_ok();
+        });
+        d.user_presses_key(kPrefixField, ui::Key::F4);
+        EXPECT_FALSE(d.control(kPrefixField).open);
+        EXPECT_EQ(d.text(kPrefixField), "A A Ins Right ");
         EXPECT_EQ(d.text(kInputMarkEdit), "");  // no mark yet
         d.user_clicks(kInputMarkCheck);
         d.user_types(kInputMarkEdit, "*");
@@ -208,7 +217,7 @@ TEST_F(PropertiesDialogTest, PrefixMarkAndOk) {
         d.user_presses_ok();
     });
     EXPECT_EQ(working.prefix_on[0], 1);
-    EXPECT_EQ(slot_text(working.prefix[0]), "A");
+    EXPECT_EQ(slot_text(working.prefix[0]), "AA\x01\x0B");
     EXPECT_EQ(working.input_mark[0], '*');
     EXPECT_EQ(working.partial_start_low[0], 1);
 

@@ -3,6 +3,7 @@
 #include <wx/choice.h>
 #include <wx/dialog.h>
 #include <wx/notebook.h>
+#include <wx/panel.h>
 #include <wx/statbmp.h>
 #include <wx/textctrl.h>
 #include <wx/timer.h>
@@ -122,8 +123,9 @@ TEST(WxHostModal, TheDialogRunsUntilItEndsItselfAndReturnsItsResult) {
         press(window, wxID_CANCEL);
     });
     host.run_modal(tabbed);
-    // Name, Count, Box, the radio buttons, List, Fill, Code, Area, Lines, OK and Cancel.
-    EXPECT_EQ(stops + 1, 11);
+    // Name, Count, Box, the radio buttons, List, Fill, Code, Lines, OK and Cancel: the drawn area
+    // hears no keys.
+    EXPECT_EQ(stops + 1, 10);
 
     TestDialog clicked;
     unsigned items_when_open = 0;
@@ -159,6 +161,69 @@ TEST(WxHostModal, TheDialogRunsUntilItEndsItselfAndReturnsItsResult) {
         window->ProcessWindowEvent(esc);
     });
     EXPECT_EQ(host.run_modal(escaped), kIdCancel);
+}
+
+// A person clicks the code field, double-clicks "A" in the picker that opens, goes down to "B"
+// with the arrow key, picks it with Enter and clicks OK. F4 opens the picker again; Esc cancels.
+TEST(WxHostCodePicker, ADoubleClickPicksTwiceAndKeysMoveAndPick) {
+    WxHost host;
+    Later later;
+    TestDialog dialog;
+    wxUIActionSimulator person;
+    wxTextCtrl* field = nullptr;
+    bool blue_while_open = false;
+    wxString picked;
+    wxString after_cancel;
+    bool reopened = false;
+    const auto click_at = [&](const wxRect& shown, double x, double y) {
+        person.MouseMove(shown.GetLeft() + static_cast<int>(x * shown.GetWidth()),
+                         shown.GetTop() + static_cast<int>(y * shown.GetHeight()));
+    };
+    later.after(100, [&] {
+        for (wxWindow* child : open_test_dialog()->GetChildren()) {
+            auto* edit = dynamic_cast<wxTextCtrl*>(child);
+            if (edit != nullptr && !edit->IsEditable()) field = edit;
+        }
+        ASSERT_NE(field, nullptr);
+        click_at(field->GetScreenRect(), 0.5, 0.5);
+        person.MouseClick();
+    });
+    later.after(700, [&] {
+        wxWindow* picker = wxWindow::FindWindowByName("GRIDDLG");
+        ASSERT_NE(picker, nullptr);
+        blue_while_open = field->GetBackgroundColour() == *wxBLUE;
+        wxWindow* grid = nullptr;
+        for (wxWindow* child : picker->GetChildren()) {
+            if (grid == nullptr && dynamic_cast<wxPanel*>(child) != nullptr) grid = child;
+        }
+        ASSERT_NE(grid, nullptr);
+        // "A" (0x41): column 4, row 1 of the 16 x 16 codes behind the heading row and column.
+        click_at(grid->GetScreenRect(), 5.5 / 17, 2.5 / 17);
+        person.MouseDblClick();
+    });
+    later.after(1100, [&] {
+        person.Char(WXK_DOWN);
+        person.Char(WXK_RETURN);
+    });
+    later.after(1400, [&] { press(wxWindow::FindWindowByName("GRIDDLG"), wxID_OK); });
+    later.after(1700, [&] {
+        picked = field->GetValue();
+        click_at(field->GetScreenRect(), 0.5, 0.5);  // the pointer over the dialog
+        person.Char(WXK_F4);
+    });
+    later.after(2200, [&] {
+        reopened = wxWindow::FindWindowByName("GRIDDLG") != nullptr;
+        person.Char(WXK_ESCAPE);
+    });
+    later.after(2500, [&] {
+        after_cancel = field->GetValue();
+        press(open_test_dialog(), wxID_CANCEL);
+    });
+    host.run_modal(dialog);
+    EXPECT_TRUE(blue_while_open);
+    EXPECT_EQ(picked, "A A B ");
+    EXPECT_EQ(after_cancel, "A A B ");
+    EXPECT_TRUE(reopened);
 }
 
 constexpr int kPageEdit = 201;

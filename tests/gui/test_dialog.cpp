@@ -41,6 +41,10 @@ void TestDialog::on_created() {
 void TestDialog::on_command(int id) {
     commands.push_back(id);
     names_at_command.push_back(text(kName));
+    if (id == kCode) {
+        shell::CodeField field(kCode, shell::CodeFieldRole::PrefixSuffix, codes);
+        set_text(kCode, field.pick(host(), texts_));
+    }
     if (!handles_clicks) return;
     if (id == kBox) toggle(kBox);
     if (id == kFirst || id == kSecond) {

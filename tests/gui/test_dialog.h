@@ -1,9 +1,11 @@
 #pragma once
 
+#include <array>
 #include <map>
 #include <string>
 #include <vector>
 
+#include "shell/code_picker.h"
 #include "ui/dialog.h"
 
 namespace tc::ui::wx::testing {
@@ -16,7 +18,7 @@ inline constexpr int kFirst = 104;    // radio button, starts a group
 inline constexpr int kSecond = 105;   // radio button
 inline constexpr int kList = 106;     // drop-down list, refilled when opened
 inline constexpr int kFill = 107;     // button: sets texts and states from code
-inline constexpr int kCode = 108;     // code field
+inline constexpr int kCode = 108;     // code field of up to 10 codes
 inline constexpr int kCaption = 109;  // label
 inline constexpr int kArea = 110;     // custom area
 inline constexpr int kLines = 111;    // list box
@@ -38,6 +40,7 @@ class TestDialog : public Dialog {
     std::vector<int> left;
     int dropdowns = 0;
     std::vector<Point> area_clicks;
+    std::array<Byte, 32> codes{};  // what the code field holds
 
   protected:
     void on_created() override;
@@ -48,6 +51,9 @@ class TestDialog : public Dialog {
     void on_focus_lost(int id) override { left.push_back(id); }
     void on_area_clicked(int, Point p) override { area_clicks.push_back(p); }
     bool on_ok() override { return accepts_ok; }
+
+  private:
+    texts::ProgramTexts texts_;
 };
 
 }  // namespace tc::ui::wx::testing

@@ -16,7 +16,9 @@
 #endif
 
 #include <algorithm>
+#include <optional>
 #include <utility>
+#include <vector>
 
 #include "ui/host.h"
 #include "ui/wx/text_conversion.h"
@@ -47,6 +49,37 @@ bool same_items(const wxItemContainerImmutable& list, const wxArrayString& items
     return true;
 }
 
+// The widgets of the dialogs that are open, the latest last.
+std::vector<DialogWidgets*>& open_dialogs() {
+    static std::vector<DialogWidgets*> open;
+    return open;
+}
+
+// The keys that controls of the program's own may take, by key code and modifiers.
+struct KeyOfCode {
+    int code;
+    int modifiers;
+    Key key;
+};
+constexpr KeyOfCode kKeys[] = {
+    {WXK_LEFT, wxMOD_NONE, Key::Left},
+    {WXK_RIGHT, wxMOD_NONE, Key::Right},
+    {WXK_UP, wxMOD_NONE, Key::Up},
+    {WXK_DOWN, wxMOD_NONE, Key::Down},
+    {WXK_SPACE, wxMOD_NONE, Key::Space},
+    {WXK_RETURN, wxMOD_NONE, Key::Enter},
+    {WXK_NUMPAD_ENTER, wxMOD_NONE, Key::Enter},
+    {WXK_F4, wxMOD_NONE, Key::F4},
+    {WXK_DOWN, wxMOD_ALT, Key::AltDown},
+};
+
+std::optional<Key> key_of(const wxKeyEvent& event) {
+    for (const KeyOfCode& k : kKeys) {
+        if (event.GetKeyCode() == k.code && event.GetModifiers() == k.modifiers) return k.key;
+    }
+    return std::nullopt;
+}
+
 #ifdef __WXGTK__
 // GTK's drop-down list reports the opening of its list only as a change of a property.
 void list_shown_changed(GObject* list, GParamSpec*, gpointer opened) {
@@ -71,6 +104,15 @@ DialogWidgets::DialogWidgets(Dialog& dialog, wxWindow& parent, std::function<voi
         if (c.kind != ControlKind::GroupBox) build(c);
     }
     apply_radio_groups();
+    open_dialogs().push_back(this);
+}
+
+DialogWidgets::~DialogWidgets() {
+    std::erase(open_dialogs(), this);
+}
+
+void DialogWidgets::sync_open_dialogs() {
+    for (DialogWidgets* widgets : open_dialogs()) widgets->sync();
 }
 
 wxWindow* DialogWidgets::widget(int id) const {
@@ -127,6 +169,8 @@ void DialogWidgets::build(const Control& c) {
         case ControlKind::CustomArea:
             widget = new wxPanel(&parent_, wxID_ANY, pos, size, wxFULL_REPAINT_ON_RESIZE);
             widget->SetBackgroundStyle(wxBG_STYLE_PAINT);
+            // An area that hears no keys is no Tab stop.
+            widget->SetCanFocus((c.style & kStyleTakesKeys) != 0);
             break;
     }
     if (c.kind == ControlKind::CheckBox || c.kind == ControlKind::RadioButton) {
@@ -151,6 +195,7 @@ void DialogWidgets::bind_events(const Control& c, wxWindow& widget) {
                 event.Skip();  // the field takes the focus as a plain edit does
                 parent_.CallAfter([this, id] { forward([this, id] { dialog_.user_clicks(id); }); });
             });
+            bind_keys(id, widget);
             break;
         case ControlKind::CheckBox:
             widget.Bind(wxEVT_CHECKBOX, [this, id](wxCommandEvent&) {
@@ -195,12 +240,14 @@ void DialogWidgets::bind_events(const Control& c, wxWindow& widget) {
         case ControlKind::CustomArea:
             widget.Bind(wxEVT_PAINT,
                         [this, id, &widget](wxPaintEvent&) { paint_area(id, widget); });
-            widget.Bind(wxEVT_LEFT_DOWN, [this, id](wxMouseEvent& event) {
-                const wxPoint at = event.GetPosition();
-                const Point point{static_cast<int>(at.x / scale_.x),
-                                  static_cast<int>(at.y / scale_.y)};
-                forward([this, id, point] { dialog_.user_clicks_area(id, point); });
+            widget.Bind(wxEVT_LEFT_DOWN, [this, id, &widget](wxMouseEvent& event) {
+                area_clicked(id, widget, event);
             });
+            // The second click of a double click comes as the double click alone.
+            widget.Bind(wxEVT_LEFT_DCLICK, [this, id, &widget](wxMouseEvent& event) {
+                area_clicked(id, widget, event);
+            });
+            bind_keys(id, widget);
             break;
         case ControlKind::Label:
         case ControlKind::GroupBox:
@@ -213,6 +260,21 @@ void DialogWidgets::bind_events(const Control& c, wxWindow& widget) {
             forward([this, id] { dialog_.user_leaves(id); });
         });
     }
+}
+
+void DialogWidgets::area_clicked(int id, wxWindow& area, const wxMouseEvent& event) {
+    if ((dialog_.control(id).style & kStyleTakesKeys) != 0) area.SetFocus();
+    const wxPoint at = event.GetPosition();
+    const Point point{static_cast<int>(at.x / scale_.x), static_cast<int>(at.y / scale_.y)};
+    forward([this, id, point] { dialog_.user_clicks_area(id, point); });
+}
+
+void DialogWidgets::bind_keys(int id, wxWindow& widget) {
+    widget.Bind(wxEVT_KEY_DOWN, [this, id](wxKeyEvent& event) {
+        const std::optional<Key> key = key_of(event);
+        if (!key || !dialog_.takes_key(id, *key)) return event.Skip();
+        forward([this, id, key] { dialog_.user_presses_key(id, *key); });
+    });
 }
 
 void DialogWidgets::forward(std::function<void()> action, int forced) {
@@ -300,7 +362,17 @@ void DialogWidgets::apply(const Control& c, wxWindow& widget) {
     }
     if (widget.IsEnabled() != c.enabled) widget.Enable(c.enabled);
     if (widget.IsShown() != c.visible) widget.Show(c.visible);
+    if (c.kind == ControlKind::CodeField) show_open(c, widget);
     if (c.kind == ControlKind::CustomArea) widget.Refresh();
+}
+
+// A code field whose picker runs is a solid blue rectangle, its text blue on blue.
+void DialogWidgets::show_open(const Control& c, wxWindow& widget) {
+    if (c.open == (widget.GetBackgroundColour() == *wxBLUE)) return;
+    const wxColour colour = c.open ? *wxBLUE : wxNullColour;
+    widget.SetBackgroundColour(colour);
+    widget.SetForegroundColour(colour);
+    widget.Refresh();
 }
 
 void DialogWidgets::apply_text(const Control& c, wxWindow& widget) {

@@ -23,6 +23,7 @@ namespace tc::ui::wx {
 class DialogWidgets {
   public:
     DialogWidgets(Dialog& dialog, wxWindow& parent, std::function<void()> after_event);
+    ~DialogWidgets();
     DialogWidgets(const DialogWidgets&) = delete;
     DialogWidgets& operator=(const DialogWidgets&) = delete;
 
@@ -39,6 +40,10 @@ class DialogWidgets {
     // Hands what is waiting (typing, queued actions) to the dialog now, when nothing is running.
     void deliver_pending();
 
+    // Copies what every open dialog changed to its widgets: a window that opens over them (a
+    // dialog, a message box) runs its own event loop before the event that opened it is done.
+    static void sync_open_dialogs();
+
     // Stops forwarding events (the dialog has ended; its widgets are being torn down).
     void detach() { attached_ = false; }
 
@@ -51,10 +56,13 @@ class DialogWidgets {
   private:
     void build(const Control& c);
     void bind_events(const Control& c, wxWindow& widget);
+    void bind_keys(int id, wxWindow& widget);
+    void area_clicked(int id, wxWindow& area, const wxMouseEvent& event);
     void apply(const Control& c, wxWindow& widget);
     void apply_text(const Control& c, wxWindow& widget);
     void apply_items(const Control& c, wxWindow& widget);
     void apply_radio_groups();
+    void show_open(const Control& c, wxWindow& widget);
 
     void paint_area(int id, wxWindow& area);
 

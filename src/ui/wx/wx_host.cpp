@@ -10,6 +10,7 @@
 
 #include "platform/platform.h"
 #include "ui/property_sheet.h"
+#include "ui/wx/dialog_widgets.h"
 #include "ui/wx/file_dialog_request.h"
 #include "ui/wx/message_box.h"
 #include "ui/wx/modal_dialog.h"
@@ -85,6 +86,7 @@ wxWindow* WxHost::owner() const {
 int WxHost::run_modal(Dialog& dialog) {
     dialog.create(*this, [this](int id) { return caption(Caption{id}); });
     if (dialog.ended()) return dialog.result();
+    DialogWidgets::sync_open_dialogs();
     ModalDialog window(owner(), dialog);
     const OpenDialog open(open_dialogs_, &window);
     return window.run();
@@ -117,6 +119,7 @@ int WxHost::popup_menu(const Menu& menu, Point screen_position) {
 }
 
 int WxHost::message_box(const std::string& text, const std::string& title, unsigned style) {
+    DialogWidgets::sync_open_dialogs();
     MessageBox box(owner(), shown_text_to_display(text), shown_text_to_display(title), style);
     const OpenDialog open(open_dialogs_, &box);
     return box.run();
