@@ -235,9 +235,12 @@ TEST_F(PropertiesDialogTest, PrefixPickedByKeysMarkAndOk) {
 TEST_F(PropertiesDialogTest, CancelRestoresEveryByte) {
     FormRecord& stored = document->forms[0];
     stored.data_type[0] = kTypeText;
+    stored.leading_code_on[0] = 1;
     store_text(stored.leading_code[0], "AB");
     std::vector<Byte> before;
     host.on_dialog("FORMPROPERTIESDLG", [](ui::Dialog& d) {
+        EXPECT_TRUE(d.checked(kLeadingCodeCheck));
+        EXPECT_EQ(d.text(kLeadingCodeEdit), "AB");
         d.user_clicks(kFixedLengthCheck);
         d.user_types(kFixedLengthEdit, "12");
         d.user_clicks(kInitialCheck);
@@ -272,6 +275,7 @@ TEST_F(PropertiesDialogTest, LargeDataLinkAfterOk) {
         page.user_clicks(page_ids::more_button(0));
         EXPECT_EQ(page.working_forms()[0].partial_on[0], 0);
         EXPECT_EQ(page.working_forms()[0].link[0], 0);
+        EXPECT_EQ(page.selection(page_ids::link_list(0)), 0);  // "nil"
         EXPECT_FALSE(page.enabled(page_ids::link_list(0)));
     });
 }

@@ -49,6 +49,9 @@ TEST_F(FormPageTest, TimeStampDialogShowsThePatternsLive) {
         d.user_chooses(kDateStyleList, 2);
         d.user_chooses(kYearDigitsList, 1);
         EXPECT_EQ(d.text(kDateGroup), "Date Format : DD/MM/YY");
+        d.user_chooses(kDateStyleList, 0);
+        EXPECT_EQ(d.text(kDateGroup), "Date Format : YY/MM/DD");
+        d.user_chooses(kDateStyleList, 2);
         d.user_clicks(kMonthCheck);
         EXPECT_EQ(d.text(kDateGroup), "Date Format : DD/YY");
         d.user_clicks(kDayCheck);
