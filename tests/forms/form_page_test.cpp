@@ -234,6 +234,10 @@ TEST_F(FormPageTest, LargeDataAndReadFrom2DKeepEachOtherCompany) {
 
         page.user_types(max_length_edit(3), "1000");
         EXPECT_EQ(form.max_length_high[3], 6);
+        // Reading part of a code, the long row keeps its link list when a lookup file is chosen.
+        page.user_chooses(kLookupList, 1);
+        EXPECT_TRUE(page.enabled(link_list(3)));
+        page.user_chooses(kLookupList, 0);
 
         // Without a "large data" row no "read from 2D" row stays, nor a length above 160.
         choose_type(page, 3, kTypeText);
