@@ -325,13 +325,14 @@ TEST_F(SaveFaults, NextSaveRemovesOnlyLeftoversOfProcessesThatEnded) {
     const std::string alive = ".design.T73.tmp-" + std::to_string(::getpid()) + "-7";
     const std::string other_file = ".other.T73.tmp-" + std::to_string(ended) + "-0";
     const std::string unrelated = ".design.T73.tmp-notes";
-    for (const std::string& name : {dead, alive, other_file, unrelated}) {
+    const std::string no_counter = ".design.T73.tmp-" + std::to_string(ended) + "x";
+    for (const std::string& name : {dead, alive, other_file, unrelated, no_counter}) {
         test::write_text(folder_.file(name), "left");
     }
 
     FileContext quiet{texts_, host_, nullptr};
     ASSERT_TRUE(save_design_file(*doc_, folder_.file("design.T73"), quiet));
-    std::vector<std::string> expected{alive, other_file, unrelated, "design.T73"};
+    std::vector<std::string> expected{alive, other_file, unrelated, no_counter, "design.T73"};
     std::sort(expected.begin(), expected.end());
     EXPECT_EQ(folder_.entries(), expected);
 }
