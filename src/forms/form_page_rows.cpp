@@ -133,13 +133,8 @@ void FormPage::fill_link_list(std::size_t row) {
                 static_cast<Byte>(link % kLinkedFields == 0 ? kLinkedFields : link % kLinkedFields);
         }
     } else if (msqi()) {
+        // Rows 3-12 become "nil" rows with their controls disabled in the MSQI layout that follows.
         link = 0;
-        if (row >= 2) {
-            form().data_type[row] = kTypeNil;
-            set_selection(row_control(data_type_list, row), 0);
-            enable(row_control(data_type_list, row), false);
-            enable_line_fields(row, false);
-        }
     }
     const int list = row_control(link_list, row);
     set_items(list, items);
