@@ -15,6 +15,7 @@ openbox --sm-disable >"$work/openbox.log" 2>&1 &
 wm=$!
 program=
 failures=0
+first_size= shown_size=
 finish() {
     [ -n "$program" ] && kill "$program" 2>/dev/null
     kill "$wm" 2>/dev/null
@@ -54,6 +55,12 @@ window_titled() {
     return 1
 }
 
+# The size of window $1 once the window manager has framed it.
+settled_size() {
+    sleep 0.5
+    xdotool getwindowgeometry "$1" | sed -n 's/^ *Geometry: //p'
+}
+
 # Types the key combination $1 into the main window, as after a click on its picture, and
 # expects a window titled $2 ($3 says what the key should have done). Escape closes it again.
 key_opens() {
@@ -65,6 +72,7 @@ key_opens() {
     xdotool key "$1"
     if window=$(window_titled "$2"); then
         echo "ok: $1: $3"
+        shown_size=$(settled_size "$window")
         xdotool windowactivate --sync "$window" 2>/dev/null
         xdotool key Escape
         for _ in $(seq 50); do
@@ -95,12 +103,19 @@ run_in_language() {
     local sheet
     if sheet=$(window_titled 'Prüfung-Проверка\.T73 \]$'); then
         echo "ok: tc7350 FILE opens the editor sheet on FILE"
+        first_size=$(settled_size "$sheet")
         xdotool windowactivate --sync "$sheet" 2>/dev/null
         xdotool key Escape
     else
         fail "tc7350 FILE did not open the editor sheet on FILE"
     fi
     key_opens ctrl+e '\[ .*Prüfung-Проверка\.T73 \]$' "open the editor sheet"
+    # The first framed window of the process learns the frame's size only once shown.
+    if [ "$first_size" = "$shown_size" ]; then
+        echo "ok: the first sheet has the room of the later ones ($first_size)"
+    else
+        fail "the first sheet is $first_size, a later one $shown_size"
+    fi
     local before after
     before=$(stat -c %y "$design")
     local main

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "ui/host.h"
+#include "ui/wx/client_room.h"
 
 namespace tc::ui::wx {
 namespace {
@@ -98,6 +99,7 @@ MessageBox::MessageBox(wxWindow* parent, const wxString& text, const wxString& t
     GetTextExtent(title, &title_width, nullptr, nullptr, nullptr, &title_font);
     layout->SetMinSize(wxSize(title_width + FromDIP(kTitleBarExtra), -1));
     SetSizerAndFit(layout);
+    keep_client_room(*this, [layout] { return layout->GetMinSize(); });
     Centre();
 }
 

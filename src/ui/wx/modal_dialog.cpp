@@ -1,6 +1,7 @@
 #include "ui/wx/modal_dialog.h"
 
 #include "ui/host.h"
+#include "ui/wx/client_room.h"
 #include "ui/wx/dialog_font.h"
 #include "ui/wx/text_conversion.h"
 
@@ -13,7 +14,9 @@ ModalDialog::ModalDialog(wxWindow* parent, Dialog& dialog)
       dialog_(dialog) {
     SetFont(dialog_font());
     widgets_ = std::make_unique<DialogWidgets>(dialog_, *this, [this] { after_event(); });
-    SetClientSize(widgets_->scale().size(dialog.layout().width, dialog.layout().height));
+    const wxSize room = widgets_->scale().size(dialog.layout().width, dialog.layout().height);
+    SetClientSize(room);
+    keep_client_room(*this, [room] { return room; });
     // Esc and the close box are the Cancel command, also for a dialog without a Cancel button.
     const auto cancel = [this] { widgets_->forward([this] { dialog_.user_clicks(kIdCancel); }); };
     Bind(wxEVT_CLOSE_WINDOW, [cancel](wxCloseEvent&) { cancel(); });

@@ -4,6 +4,7 @@
 #include <wx/sizer.h>
 
 #include "ui/host.h"
+#include "ui/wx/client_room.h"
 #include "ui/wx/dialog_font.h"
 #include "ui/wx/layout_scale.h"
 #include "ui/wx/text_conversion.h"
@@ -72,6 +73,7 @@ int SheetDialog::run() {
     after_event();
     Layout();
     Fit();
+    keep_client_room(*this, [this] { return GetSizer()->GetMinSize(); });
     Centre();
     if (!sheet_.ended()) ShowModal();
     ending_ = true;
