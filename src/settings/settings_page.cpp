@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <initializer_list>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -95,10 +96,11 @@ bool has_security_check(int index) {
     return index != SettingsPage::kWarningBeepFlag;
 }
 
-// The security flag index of check box `id`, or -1.
-int security_index(int id) {
+// The security flag index of check box `id`, if it is one.
+std::optional<int> security_index(int id) {
     const int index = id - SettingsPage::security_check(0);
-    return index >= 0 && index < kSecurityFlagCount && has_security_check(index) ? index : -1;
+    if (index < 0 || index >= kSecurityFlagCount || !has_security_check(index)) return std::nullopt;
+    return index;
 }
 
 std::string character_of(Byte code) {
@@ -354,10 +356,10 @@ void SettingsPage::on_command(int id) {
         settings_.security_image_capture = checked(id) ? 1 : 0;
         return;
     }
-    const int index = security_index(id);
-    if (index < 0) return;
+    const std::optional<int> index = security_index(id);
+    if (!index) return;
     toggle(id);
-    if (index == kSettingsFlag) {
+    if (*index == kSettingsFlag) {
         for (const int guarded : kSettingsMenuFlags) enable(security_check(guarded), !checked(id));
     }
 }
