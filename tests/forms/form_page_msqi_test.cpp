@@ -99,7 +99,9 @@ TEST_F(MsqiLayoutTest, SwitchingMsqiOnWithALookupFile) {
         EXPECT_EQ(page.selection(data_type_list(4)), 0);
         EXPECT_FALSE(page.enabled(link_list(4)));
         EXPECT_TRUE(page.enabled(data_type_list(4)));
-        // Choosing "lookup" on an emptied row stores the "lookup" type.
+        // Choosing "lookup" on an emptied row stores the "lookup" type, "nil" the "nil" type.
+        choose_type(page, 6, 0);
+        EXPECT_EQ(form.data_type[6], kTypeNil);
         choose_type(page, 6, 1);
         EXPECT_EQ(form.data_type[6], kTypeLookup);
         EXPECT_TRUE(page.enabled(link_list(6)));
