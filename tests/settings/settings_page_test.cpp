@@ -176,6 +176,7 @@ TEST_F(SettingsPageTest, DisplayTimeAndEntryOptions) {
         page.user_clicks(P::kStayRadio);
         EXPECT_EQ(page.text(P::kDisplayTimeEdit), "1");
         EXPECT_TRUE(page.enabled(P::kDisplayTimeEdit));
+        EXPECT_TRUE(page.enabled(P::kDisplayTimeLabel));
         EXPECT_EQ(page.page_copy().entry_display_time, 1);
 
         page.user_chooses(P::kEntryList, 0);
