@@ -72,7 +72,8 @@ int total_length(const FormRecord& form, std::size_t line) {
 
 // The reset of a "nil" or "extension" line; the data type, `fixed_length_high`, `decimal_places`
 // and `check_digit` stay. The type fit that follows every line's normalisation clears
-// `max_length_high` of a line that is not "large data", here and for image lines.
+// `max_length_high` of a line that is not "large data", here and for image lines, and the file
+// path flags of a line that is not "image".
 void reset_unused_line(FormRecord& form, std::size_t line) {
     form.link[line] = 0;
     clear_slot(form.prompt[line]);
@@ -94,9 +95,6 @@ void reset_unused_line(FormRecord& form, std::size_t line) {
     form.partial_length[line] = kPartialLength;
     form.leading_code_on[line] = 0;
     store_text(form.leading_code[line], "");
-    form.edit_file_path[line] = 0;
-    form.save_file_path[line] = 0;
-    form.check_file_path[line] = 0;
     if (form.data_type[line] == kTypeNil) {
         form.max_length_low[line] = kMaxLineLength;
         form.input_mark[line] = 0;

@@ -30,8 +30,8 @@ class ApplyFormPageTest : public ::testing::Test {
     InputMarkStates marks{};
 };
 
-// A "nil" line and an "extension" line with every property set: each per-line byte as applying
-// leaves it (-1: kept as it was), and every text emptied.
+// A "nil" line and an "extension" line with every property set, and a "nil" line 15, which the
+// page does not show: each per-line byte as applying leaves it (-1: kept), every text emptied.
 TEST_F(ApplyFormPageTest, UnusedLinesAreReset) {
     constexpr int kKept = -1;
     struct Reset {
@@ -66,7 +66,7 @@ TEST_F(ApplyFormPageTest, UnusedLinesAreReset) {
     };
     FormRecord& form = line_form();
     form.data_type[1] = kTypeExtension;
-    for (const std::size_t line : {0u, 1u}) {
+    for (const std::size_t line : {0u, 1u, 14u}) {
         for (const Reset& r : resets) (form.*r.field)[line] = 9;
         for (auto* text :
              {&form.prompt[line][0], &form.initial_text[line][0], &form.prefix[line][0],
@@ -81,8 +81,12 @@ TEST_F(ApplyFormPageTest, UnusedLinesAreReset) {
                      << "field at " << &(applied().*r.field)[0] - &applied().esc_target);
         EXPECT_EQ((applied().*r.field)[0], r.nil == kKept ? 9 : r.nil);
         EXPECT_EQ((applied().*r.field)[1], r.extension == kKept ? 9 : r.extension);
+        // Beyond the page only the reset runs, which leaves the decimal places and check digit.
+        const bool reset_keeps =
+            r.field == &FormRecord::decimal_places || r.field == &FormRecord::check_digit;
+        EXPECT_EQ((applied().*r.field)[14], r.nil == kKept || reset_keeps ? 9 : r.nil);
     }
-    for (const std::size_t line : {0u, 1u}) {
+    for (const std::size_t line : {0u, 1u, 14u}) {
         EXPECT_TRUE(std::all_of(applied().prompt[line].begin(), applied().prompt[line].end(),
                                 [](Byte b) { return b == 0; }));
         for (const Byte* text : {&applied().initial_text[line][0], &applied().prefix[line][0],
