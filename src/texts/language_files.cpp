@@ -1,4 +1,5 @@
 #include <algorithm>
+#include <cctype>
 #include <fstream>
 #include <iterator>
 #include <optional>
@@ -18,17 +19,13 @@ bool is_ascii_white_space(char c) {
     return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
 }
 
-char ascii_lower(char c) {
-    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
 // Language files match "*.lng" in any letter case, as the wildcard does on Windows.
 bool has_language_extension(std::string_view file_name) {
     constexpr std::string_view extension = ".lng";
     if (file_name.size() < extension.size()) return false;
     const std::string_view tail = file_name.substr(file_name.size() - extension.size());
     return std::equal(tail.begin(), tail.end(), extension.begin(),
-                      [](char a, char b) { return ascii_lower(a) == b; });
+                      [](char a, char b) { return a == b || a == std::toupper(b); });
 }
 
 // The *.lng entries of the directory, sorted by file name so that the offered list does not
