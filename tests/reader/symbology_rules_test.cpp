@@ -420,6 +420,10 @@ TEST_F(SymbologyRulesTest, LanguageFileRelabelsTitleCaptionsListsAndLengthLabels
         EXPECT_EQ(d.title(), "Code 39 Parameters");
         EXPECT_EQ(d.text(id("CODE39DLG_1D", 5)), "Code 39 Full ASCII");
     });
+
+    // A language read but not active relabels nothing.
+    texts->set_language_active(false);
+    run(name, [&](ui::Dialog& d) { EXPECT_EQ(d.text(id(name, 214)), "Trioptic 39"); });
 }
 
 }  // namespace
