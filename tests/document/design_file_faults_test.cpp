@@ -322,7 +322,8 @@ TEST_F(SaveFaults, NextSaveRemovesOnlyLeftoversOfProcessesThatEnded) {
     if (ended == 0) ::_exit(0);
     ASSERT_EQ(::waitpid(ended, nullptr, 0), ended);
     const std::string dead = ".design.T73.tmp-" + std::to_string(ended) + "-0";
-    const std::string alive = ".design.T73.tmp-" + std::to_string(::getpid()) + "-7";
+    // This process's first temporary name is taken: the save takes the next one.
+    const std::string alive = ".design.T73.tmp-" + std::to_string(::getpid()) + "-0";
     const std::string other_file = ".other.T73.tmp-" + std::to_string(ended) + "-0";
     const std::string unrelated = ".design.T73.tmp-notes";
     const std::string no_counter = ".design.T73.tmp-" + std::to_string(ended) + "x";
