@@ -136,6 +136,7 @@ TEST_F(FormPageTest, InputSourceListFollowsTheRfidFlag) {
     document->forms[0].data_type[1] = kTypeText;
     document->forms[0].input_source[1] = 0;
     document->forms[4].input_source[13] = 2;
+    test::set_bytes(document->forms[4].data_type, {{0, kTypePrompt}, {1, kTypeText}});
     run_page([&](ui::PropertySheet&, FormPage& page) {
         EXPECT_EQ(page.items(input_source_list(0)),
                   (std::vector<std::string>{"reader", "keypad", "all"}));
@@ -161,6 +162,9 @@ TEST_F(FormPageTest, InputSourceListFollowsTheRfidFlag) {
         page.rfid_switched(true);
         EXPECT_EQ(page.items(input_source_list(0)).size(), 4u);
         EXPECT_EQ(page.selection(input_source_list(0)), 3);
+        // A "prompt" line 1 has no input source, whatever line 2 is.
+        page.user_chooses(kFormList, 4);
+        EXPECT_FALSE(page.enabled(input_source_list(0)));
     });
 }
 
