@@ -8,8 +8,11 @@
 #include <string>
 #include <vector>
 
+#include "document/test_files.h"
 #include "forms/apply_form_page.h"
+#include "shell/preview_mode.h"
 #include "texts/text_slot.h"
+#include "ui/headless_host.h"
 
 namespace tc::preview {
 namespace {
@@ -192,6 +195,48 @@ TEST(Walkthrough, KeysLeadThroughTheDesignAsItsRecordsSay) {
         EXPECT_EQ(std::memcmp(doc->forms.data(), before->forms.data(), sizeof doc->forms), 0)
             << c.name << ": the walk changed the design";
     }
+}
+
+// The picture's preview mode: keys only while it is on, the scanner window's code read into the
+// walk on OK only, and a line that checks against a Lookup asks once for its file.
+TEST(PreviewMode, ReadsTheScannerWindowAndAsksOnceForTheLookupFile) {
+    test::TempFolder folder;
+    ui::HeadlessHost host;
+    shell::Session session(folder.path(), host);
+    session.start_up();
+    shop(session.document());
+    normalise_forms(session.document());
+    shell::PreviewMode preview(session);
+    preview.press(Key::Digit2);
+    preview.read_code();
+    EXPECT_EQ(preview.screen().lines().front(), "Menu 1");
+    EXPECT_TRUE(host.dialogs_shown().empty());
+
+    preview.toggle();
+    test::write_text(folder.file("articles.txt"), "4006381333931,Pen\r\n");
+    host.answer_next_file_dialog(folder.file("articles.txt"));
+    preview.press(Key::Digit2);
+    preview.press(Key::Enter);
+    const auto scan = [&](const char* code, bool ok) {
+        host.on_dialog("PREVIEWSCANDLG", [code, ok](ui::Dialog& d) {
+            d.user_types(100, code);
+            ok ? d.user_presses_ok() : d.user_presses_cancel();
+        });
+        preview.read_code();
+        return preview.screen().lines();
+    };
+    EXPECT_EQ(scan("4006381333932", true).back(), "Data is not found !!");
+    EXPECT_EQ(scan("4006381333931", false).at(2), ">[_____________]");
+    EXPECT_EQ(scan("4006381333931", true), (Lines{"Form 3 | PREVIEW", "EAN", "[4006381333931]",
+                                                  "Qty", ">[___]", "Enter | Esc"}));
+    EXPECT_EQ(host.file_dialogs().size(), 1u);
+
+    // A changed design starts the walk again; off, the start screen shows.
+    preview.design_changed();
+    EXPECT_EQ(preview.screen().lines().front(), "Menu 1 | PREVIEW");
+    preview.toggle();
+    EXPECT_FALSE(preview.on());
+    EXPECT_EQ(preview.screen().lines().front(), "Menu 1");
 }
 
 }  // namespace
