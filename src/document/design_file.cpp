@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <compare>
 #include <cstring>
 #include <type_traits>
 
@@ -45,14 +46,15 @@ std::size_t read_record(const std::vector<Byte>& bytes, std::size_t offset, Reco
 
 // Compares like a bounded C string comparison: unsigned bytes, at most `length` of them, stopping
 // after the first position where both hold a zero byte. `b` counts as zero-filled behind its end.
-int compare_header_text(std::span<const Byte> a, std::string_view b, std::size_t length) {
+std::strong_ordering compare_header_text(std::span<const Byte> a, std::string_view b,
+                                         std::size_t length) {
     for (std::size_t i = 0; i < length; ++i) {
         const unsigned ca = a[i];
         const unsigned cb = i < b.size() ? static_cast<unsigned char>(b[i]) : 0u;
-        if (ca != cb) return ca < cb ? -1 : 1;
-        if (ca == 0) return 0;
+        if (ca != cb) return ca <=> cb;
+        if (ca == 0) break;
     }
-    return 0;
+    return std::strong_ordering::equal;
 }
 
 void apply_post_load_fixups(DesignDocument& doc) {
