@@ -77,6 +77,7 @@ TEST_F(LanguageFiles, OffersAtMostTwentyFiles) {
     }
     ProgramTexts texts;
     EXPECT_EQ(texts.find_language_files(dir_), 20);
+    EXPECT_EQ(texts.language_entry(5000), "");  // past the table, with files found
     EXPECT_EQ(offered_names(texts).front(), "L00");
     EXPECT_EQ(offered_names(texts).back(), "L19");
     EXPECT_EQ(texts.load_language("L20"), 0);
