@@ -104,7 +104,7 @@ void MainWindow::execute(int command) {
             request_close();
             return;
         default: {
-            if (id < kCommandFirstRecentFile || id > kCommandLastRecentFile) return;
+            // An id below the first recent file wraps round to an index far past the list.
             const auto index = static_cast<std::size_t>(id - kCommandFirstRecentFile);
             if (index >= session_.preferences().recent_files.size()) return;
             session_.command_recent_file(index);

@@ -25,7 +25,6 @@ inline constexpr int kCommandExit = 38;
 inline constexpr int kCommandPreview = 39;
 inline constexpr int kCommandMap = 40;
 inline constexpr int kCommandFirstRecentFile = 50;  // 50-59 are set aside, 50-53 are used
-inline constexpr int kCommandLastRecentFile = 59;
 
 inline constexpr std::string_view kMainWindowTitle = "Terminal Composer";
 
