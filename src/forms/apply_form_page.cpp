@@ -191,7 +191,7 @@ void normalise_form(FormRecord& form, bool two_d_reader) {
     form.handover_field = 0;
     form.no_key_field = form.key_field == 0 ? 1 : 0;
     if (form.record_mode == 1 || form.record_mode == 3) form.key_field = 0;
-    if (form.export_rename == 1 && slot_text_length(form.export_name) > 0) {
+    if (form.export_rename == 1) {
         remove_trailing_spaces(form.export_name);
         cut_text(form.export_name, kExportNameLength);
     }

@@ -63,7 +63,7 @@ void normalise_lookups(std::span<LookupRecord, kLookupCount> lookups) {
         const std::size_t used = used_fields(lookup);
         for (std::size_t index = used; index < kLookupFields; ++index) clear_field(lookup, index);
 
-        if (lookup.export_rename == 1 && lookup.export_name[0] != 0) {
+        if (lookup.export_rename == 1) {
             remove_trailing_spaces(lookup.export_name);
             cut_text(lookup.export_name, kExportNameLength);
         }

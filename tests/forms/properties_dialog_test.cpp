@@ -214,8 +214,13 @@ TEST_F(PropertiesDialogTest, PrefixPickedByKeysMarkAndOk) {
         d.user_types(kInputMarkEdit, "*");
         EXPECT_EQ(d.text(kStartEdit), "1");  // a start position below 1 shows as 1
         EXPECT_EQ(d.text(kPartialLengthEdit), "160");
+        d.user_clicks(kLeadingCodeCheck);
+        d.user_types(kLeadingCodeEdit, "AB");
+        d.user_chooses(kAutoEnterList, 0);
         d.user_presses_ok();
     });
+    EXPECT_EQ(slot_text(working.leading_code[0]), "AB");
+    EXPECT_EQ(working.auto_enter[0], 0);
     EXPECT_EQ(working.prefix_on[0], 1);
     EXPECT_EQ(slot_text(working.prefix[0]), "AA\x01\x0B");
     EXPECT_EQ(working.input_mark[0], '*');
