@@ -34,6 +34,8 @@ TEST_F(LookupPageTest, ShowsTheListsAndTheStoredLookup) {
     // A stored length above 160 is shown, and stored, as 160.
     second.field_length_low[1] = 10;
     second.field_length_high[1] = 1;
+    document().lookups[3].field_count = 12;
+    document().lookups[3].key_field = 11;  // the last field is the key
 
     run([&](ui::PropertySheet& sheet, LookupPage& page) {
         EXPECT_EQ(page.items(P::kLookupList).at(4), "5th lookup file");
@@ -74,6 +76,8 @@ TEST_F(LookupPageTest, ShowsTheListsAndTheStoredLookup) {
         }
         EXPECT_FALSE(page.enabled(P::field_length_edit(3)));
         EXPECT_FALSE(page.enabled(P::key_field_radio(3)));
+        page.user_chooses(P::kLookupList, 3);
+        EXPECT_TRUE(page.checked(P::key_field_radio(12)));
         EXPECT_TRUE(host.messages().empty());
         sheet.user_presses_cancel();
     });
