@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cstdio>
+#include <optional>
 
 #include "resources/shell_layouts.h"
 #include "texts/message_box.h"
@@ -45,6 +46,14 @@ constexpr std::array<ArrowStep, 4> kArrowSteps{{
     {ui::Key::Up, 0, -1},
     {ui::Key::Down, 0, 1},
 }};
+
+// The code in a column and row of the grid; none outside it.
+std::optional<Byte> grid_code(int column, int row) {
+    if (column < 0 || column >= kCodesPerColumn || row < 0 || row >= kCodesPerColumn) {
+        return std::nullopt;
+    }
+    return static_cast<Byte>(column * kCodesPerColumn + row);
+}
 
 // The label as drawn: the platform's "&&" is one ampersand on the screen.
 std::string shown_label(Byte code) {
@@ -135,11 +144,10 @@ void CodePicker::on_area_clicked(int id, ui::Point p) {
     const ui::Rect area = control(ids::kGrid).rect;
     const int column = p.x / (area.width / kGridCells) - 1;
     const int row = p.y / (area.height / kGridCells) - 1;
-    if (column < 0 || column >= kCodesPerColumn || row < 0 || row >= kCodesPerColumn) return;
-    const auto code = static_cast<Byte>(column * kCodesPerColumn + row);
-    if (is_disabled_code(code)) return;
-    select(code);
-    pick(code);
+    const std::optional<Byte> code = grid_code(column, row);
+    if (!code || is_disabled_code(*code)) return;
+    select(*code);
+    pick(*code);
 }
 
 void CodePicker::on_area_key(int id, ui::Key key) {
@@ -150,12 +158,14 @@ void CodePicker::on_area_key(int id, ui::Key key) {
     if (step == kArrowSteps.end()) return;
     int column = selected_ / kCodesPerColumn;
     int row = selected_ % kCodesPerColumn;
+    std::optional<Byte> code;
     do {
         column += step->columns;
         row += step->rows;
-        if (column < 0 || column >= kCodesPerColumn || row < 0 || row >= kCodesPerColumn) return;
-    } while (is_disabled_code(static_cast<Byte>(column * kCodesPerColumn + row)));
-    select(static_cast<Byte>(column * kCodesPerColumn + row));
+        code = grid_code(column, row);
+        if (!code) return;
+    } while (is_disabled_code(*code));
+    select(*code);
 }
 
 void CodePicker::select(Byte code) {
