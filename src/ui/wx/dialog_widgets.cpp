@@ -120,16 +120,14 @@ wxWindow* DialogWidgets::widget(int id) const {
     return it == widgets_.end() ? nullptr : it->second;
 }
 
-void DialogWidgets::build(const Control& c) {
-    const wxPoint pos = scale_.point(c.rect.x, c.rect.y);
-    const wxSize size = scale_.size(c.rect.width, c.rect.height);
+wxWindow* make_widget(const Control& c, wxWindow& parent, wxPoint pos, wxSize size) {
     const wxString caption = to_display(c.text);
     wxWindow* widget = nullptr;
     switch (c.kind) {
         case ControlKind::Label: {
             long style = wxST_NO_AUTORESIZE;
             if ((c.style & kStyleSunken) != 0) style |= wxBORDER_SUNKEN;
-            widget = new wxStaticText(&parent_, wxID_ANY, caption, pos, size, style);
+            widget = new wxStaticText(&parent, wxID_ANY, caption, pos, size, style);
             break;
         }
         case ControlKind::Edit:
@@ -139,40 +137,46 @@ void DialogWidgets::build(const Control& c) {
             if ((c.style & kStyleReadOnly) != 0 || c.kind == ControlKind::CodeField) {
                 style |= wxTE_READONLY;
             }
-            auto* edit = new wxTextCtrl(&parent_, wxID_ANY, wxString(), pos, size, style);
+            auto* edit = new wxTextCtrl(&parent, wxID_ANY, wxString(), pos, size, style);
             edit->ChangeValue(caption);
             widget = edit;
             break;
         }
         case ControlKind::CheckBox:
-            widget = new wxCheckBox(&parent_, wxID_ANY, caption, pos, size);
+            widget = new wxCheckBox(&parent, wxID_ANY, caption, pos, size);
             break;
         case ControlKind::RadioButton:
-            widget = new wxRadioButton(&parent_, wxID_ANY, caption, pos, size,
+            widget = new wxRadioButton(&parent, wxID_ANY, caption, pos, size,
                                        (c.style & kStyleGroupStart) != 0 ? wxRB_GROUP : 0);
             break;
         case ControlKind::DropDownList:
-            widget = new wxChoice(&parent_, wxID_ANY, pos, size);
+            widget = new wxChoice(&parent, wxID_ANY, pos, size);
             break;
         case ControlKind::ListBox:
-            widget = new wxListBox(&parent_, wxID_ANY, pos, size, wxArrayString(), wxLB_SINGLE);
+            widget = new wxListBox(&parent, wxID_ANY, pos, size, wxArrayString(), wxLB_SINGLE);
             break;
         case ControlKind::Button: {
-            auto* button = new wxButton(&parent_, widget_id(c.id), caption, pos, size);
+            auto* button = new wxButton(&parent, widget_id(c.id), caption, pos, size);
             if ((c.style & kStyleDefaultButton) != 0) button->SetDefault();
             widget = button;
             break;
         }
         case ControlKind::GroupBox:
-            widget = new wxStaticBox(&parent_, wxID_ANY, caption, pos, size);
+            widget = new wxStaticBox(&parent, wxID_ANY, caption, pos, size);
             break;
         case ControlKind::CustomArea:
-            widget = new wxPanel(&parent_, wxID_ANY, pos, size, wxFULL_REPAINT_ON_RESIZE);
+            widget = new wxPanel(&parent, wxID_ANY, pos, size, wxFULL_REPAINT_ON_RESIZE);
             widget->SetBackgroundStyle(wxBG_STYLE_PAINT);
             // An area that hears no keys is no Tab stop.
             widget->SetCanFocus((c.style & kStyleTakesKeys) != 0);
             break;
     }
+    return widget;
+}
+
+void DialogWidgets::build(const Control& c) {
+    const wxSize size = scale_.size(c.rect.width, c.rect.height);
+    wxWindow* widget = make_widget(c, parent_, scale_.point(c.rect.x, c.rect.y), size);
     if (c.kind == ControlKind::CheckBox || c.kind == ControlKind::RadioButton) {
         // GTK draws a box or button smaller than its indicator wrongly (a bare key field radio).
         wxSize fitted = size;

@@ -14,6 +14,9 @@
 
 namespace tc::ui::wx {
 
+// The native widget of control `c`, placed at `pos` in `parent`, before any state or event.
+wxWindow* make_widget(const Control& c, wxWindow& parent, wxPoint pos, wxSize size);
+
 // The widgets of one dialog or page, built from its controls inside a parent window. Widget events
 // become the user_* calls of the dialog; afterwards `after_event` lets the owner copy every
 // changed control back (sync) and end the dialog when it asked for it.

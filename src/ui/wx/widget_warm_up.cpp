@@ -1,18 +1,11 @@
 #include "ui/wx/widget_warm_up.h"
 
-#include <wx/button.h>
-#include <wx/checkbox.h>
-#include <wx/choice.h>
 #include <wx/dialog.h>
-#include <wx/listbox.h>
 #include <wx/notebook.h>
 #include <wx/panel.h>
-#include <wx/radiobut.h>
-#include <wx/statbox.h>
-#include <wx/stattext.h>
-#include <wx/textctrl.h>
 
 #include "ui/wx/dialog_font.h"
+#include "ui/wx/dialog_widgets.h"
 
 namespace tc::ui::wx {
 
@@ -22,14 +15,14 @@ void warm_up_sheet_widgets(wxWindow& parent) {
     auto* tabs = new wxNotebook(dialog, wxID_ANY);
     auto* page = new wxPanel(tabs);
     tabs->AddPage(page, "-");
-    new wxStaticText(page, wxID_ANY, "-");
-    new wxTextCtrl(page, wxID_ANY);
-    new wxCheckBox(page, wxID_ANY, "-");
-    new wxRadioButton(page, wxID_ANY, "-");
-    new wxChoice(page, wxID_ANY);
-    new wxListBox(page, wxID_ANY);
-    new wxButton(page, wxID_ANY, "-");
-    new wxStaticBox(page, wxID_ANY, "-");
+    // Every kind of control, made as the dialogs make them (the kinds run from Label to
+    // CustomArea).
+    for (int kind = 0; kind <= static_cast<int>(ControlKind::CustomArea); ++kind) {
+        Control control;
+        control.kind = static_cast<ControlKind>(kind);
+        control.text = "-";
+        make_widget(control, *page, wxDefaultPosition, wxDefaultSize);
+    }
     dialog->Destroy();
 }
 
