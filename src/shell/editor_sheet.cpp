@@ -1,5 +1,6 @@
 #include "shell/editor_sheet.h"
 
+#include <functional>
 #include <memory>
 
 #include "forms/form_page.h"
@@ -66,10 +67,13 @@ std::string editor_sheet_caption(const std::string& program_name, const std::str
     return program_name + " - [ " + (named ? ui::shown_file_name(file_name) : new_file) + " ]";
 }
 
-// The sheet starts from the saved records, so that nothing of an earlier sheet reaches the pages
-// through the working copies; Cancel puts back the whole document as it was before the sheet
-// opened, the working copies and the program-wide values included.
-void open_editor_sheet(Session& session) {
+namespace {
+
+// Hands `use` an editor sheet over the session's design. The sheet starts from the saved
+// records, so that nothing of an earlier sheet reaches the pages through the working copies;
+// unless it was confirmed, the whole document is put back as it was before, the working copies
+// and the program-wide values included.
+void with_editor_sheet(Session& session, const std::function<void(ui::PropertySheet&)>& use) {
     DesignDocument& document = session.document();
     const auto before = std::make_unique<DesignDocument>(document);
     load_reader_working_copy(document);
@@ -85,8 +89,20 @@ void open_editor_sheet(Session& session) {
         editor_sheet_caption(sheet_text(texts, kTextProgramName), sheet_text(texts, kTextNewFile),
                              session.document().file_name),
         std::move(entries));
-    session.host().run_sheet(sheet);
+    use(sheet);
     if (sheet.result() != ui::kIdOk) document = *before;
+}
+
+}  // namespace
+
+void open_editor_sheet(Session& session) {
+    with_editor_sheet(session,
+                      [&session](ui::PropertySheet& sheet) { session.host().run_sheet(sheet); });
+}
+
+void prepare_editor_sheet(Session& session) {
+    with_editor_sheet(
+        session, [&session](ui::PropertySheet& sheet) { session.host().prepare_sheet(sheet); });
 }
 
 }  // namespace tc::shell

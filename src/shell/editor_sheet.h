@@ -42,4 +42,8 @@ std::string editor_sheet_caption(const std::string& program_name, const std::str
 // OK, every page that was shown takes over its editing data, in page order.
 void open_editor_sheet(Session& session);
 
+// Lets the session's host build the sheet's windows before the person asks for them (Edit then
+// shows at once). The design is left as it was.
+void prepare_editor_sheet(Session& session);
+
 }  // namespace tc::shell

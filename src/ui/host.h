@@ -54,6 +54,10 @@ class Host {
     // Runs the editor sheet modally; returns kIdOk or kIdCancel.
     virtual int run_sheet(PropertySheet& sheet) = 0;
 
+    // A host may build the windows of a sheet like `sheet` before one is run, so that the next
+    // run_sheet shows them at once. `sheet` is created and left again; it is never shown.
+    virtual void prepare_sheet(PropertySheet& /*sheet*/) {}
+
     // Pops up a menu at a screen position; returns the chosen command, 0 for none.
     virtual int popup_menu(const Menu& menu, Point screen_position) = 0;
 

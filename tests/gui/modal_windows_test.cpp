@@ -281,13 +281,27 @@ TEST(WxHostSheet, PagesAreBuiltWhenTheirTabIsFirstShownAndOkTakesOverTheShownOne
     int take_overs = 0;
     int pages_made = 0;
 
+    // The window is built before a sheet is asked for, hidden; the prepared sheet stays unseen.
+    // The next sheet runs in it and its first page's widgets show that sheet's page.
+    PropertySheet prepared = make_sheet(take_overs, pages_made);
+    host.prepare_sheet(prepared);
+    wxWindow* const window = wxWindow::FindWindowByName(SheetDialog::kWindowName);
+    ASSERT_TRUE(window != nullptr && !window->IsShown());
+    auto* first_edit = dynamic_cast<wxTextCtrl*>(
+        static_cast<wxNotebook*>(window->FindWindow(SheetDialog::kTabsName))
+            ->GetPage(0)
+            ->GetChildren()
+            .front());
+    first_edit->SetValue("left over");
+    pages_made = 0;
+
     PropertySheet confirmed = make_sheet(take_overs, pages_made);
     wxString caption;
     wxString buttons;
     std::size_t tab_count = 0;
     later.after(100, [&] {
         auto* sheet = dynamic_cast<wxDialog*>(wxWindow::FindWindowByName(SheetDialog::kWindowName));
-        ASSERT_NE(sheet, nullptr);
+        ASSERT_EQ(sheet, window);
         caption = sheet->GetTitle();
         buttons = sheet->FindWindow(wxID_OK)->GetLabel() + "/" +
                   sheet->FindWindow(wxID_CANCEL)->GetLabel();
@@ -310,6 +324,8 @@ TEST(WxHostSheet, PagesAreBuiltWhenTheirTabIsFirstShownAndOkTakesOverTheShownOne
         EXPECT_TRUE(wxRect(tabs->GetPage(2)->GetClientSize()).Contains(edit->GetRect()));
         edit->SetValue("7");
         tabs->SetSelection(0);
+        EXPECT_EQ(first_edit->GetValue(), "");
+        first_edit->SetValue("5");
         EXPECT_EQ(pages_made, 2);
         press(sheet, wxID_OK);
     });
@@ -321,6 +337,8 @@ TEST(WxHostSheet, PagesAreBuiltWhenTheirTabIsFirstShownAndOkTakesOverTheShownOne
     ASSERT_NE(confirmed.page(2), nullptr);
     EXPECT_EQ(confirmed.page(2)->text(kPageEdit), "7");
     EXPECT_EQ(confirmed.page(1), nullptr);
+    EXPECT_EQ(confirmed.page(0)->text(kPageEdit), "5");
+    EXPECT_EQ(prepared.page(0)->text(kPageEdit), "");
 
     PropertySheet cancelled = make_sheet(take_overs, pages_made);
     later.after(100,

@@ -92,15 +92,16 @@ void list_shown_changed(GObject* list, GParamSpec*, gpointer opened) {
 }  // namespace
 
 DialogWidgets::DialogWidgets(Dialog& dialog, wxWindow& parent, std::function<void()> after_event)
-    : dialog_(dialog),
+    : dialog_(&dialog),
+      layout_(dialog.layout()),
       parent_(parent),
       after_event_(std::move(after_event)),
       scale_(fit_layout_scale(shown_captions(dialog), parent)) {
     // Group boxes first, so that they lie beneath the controls they frame.
-    for (const Control& c : dialog_.controls()) {
+    for (const Control& c : dialog.controls()) {
         if (c.kind == ControlKind::GroupBox) build(c);
     }
-    for (const Control& c : dialog_.controls()) {
+    for (const Control& c : dialog.controls()) {
         if (c.kind != ControlKind::GroupBox) build(c);
     }
     apply_radio_groups();
@@ -115,11 +116,28 @@ void DialogWidgets::sync_open_dialogs() {
     for (DialogWidgets* widgets : open_dialogs()) widgets->sync();
 }
 
+bool DialogWidgets::attach(Dialog& dialog) {
+    if (&dialog.layout() != &layout_) return false;
+    const LayoutScale scale = fit_layout_scale(shown_captions(dialog), parent_);
+    if (scale.x != scale_.x || scale.y != scale_.y) return false;
+    dialog_ = &dialog;
+    attached_ = true;
+    typed_.clear();
+    queued_.clear();
+    for (const Control& c : dialog.controls()) apply(c, *widgets_.at(c.id));
+    apply_radio_groups();
+    if (wxWindow* focus = widget(dialog.focused())) focus->SetFocus();
+    return true;
+}
+
 wxWindow* DialogWidgets::widget(int id) const {
     const auto it = widgets_.find(id);
     return it == widgets_.end() ? nullptr : it->second;
 }
 
+namespace {
+
+// The native widget of control `c`, placed at `pos` in `parent`, before any state or event.
 wxWindow* make_widget(const Control& c, wxWindow& parent, wxPoint pos, wxSize size) {
     const wxString caption = to_display(c.text);
     wxWindow* widget = nullptr;
@@ -174,6 +192,8 @@ wxWindow* make_widget(const Control& c, wxWindow& parent, wxPoint pos, wxSize si
     return widget;
 }
 
+}  // namespace
+
 void DialogWidgets::build(const Control& c) {
     const wxSize size = scale_.size(c.rect.width, c.rect.height);
     wxWindow* widget = make_widget(c, parent_, scale_.point(c.rect.x, c.rect.y), size);
@@ -197,28 +217,29 @@ void DialogWidgets::bind_events(const Control& c, wxWindow& widget) {
         case ControlKind::CodeField:
             widget.Bind(wxEVT_LEFT_DOWN, [this, id](wxMouseEvent& event) {
                 event.Skip();  // the field takes the focus as a plain edit does
-                parent_.CallAfter([this, id] { forward([this, id] { dialog_.user_clicks(id); }); });
+                parent_.CallAfter(
+                    [this, id] { forward([this, id] { dialog_->user_clicks(id); }); });
             });
             bind_keys(id, widget);
             break;
         case ControlKind::CheckBox:
             widget.Bind(wxEVT_CHECKBOX, [this, id](wxCommandEvent&) {
-                forward([this, id] { dialog_.user_clicks(id); }, id);
+                forward([this, id] { dialog_->user_clicks(id); }, id);
             });
             break;
         case ControlKind::RadioButton:
             widget.Bind(wxEVT_RADIOBUTTON, [this, id](wxCommandEvent&) {
-                forward([this, id] { dialog_.user_clicks(id); }, id);
+                forward([this, id] { dialog_->user_clicks(id); }, id);
             });
             break;
         case ControlKind::Button:
             widget.Bind(wxEVT_BUTTON, [this, id](wxCommandEvent&) {
-                forward([this, id] { dialog_.user_clicks(id); });
+                forward([this, id] { dialog_->user_clicks(id); });
             });
             break;
         case ControlKind::DropDownList: {
             std::function<void()>& opened = list_opened_[id];
-            opened = [this, id] { forward([this, id] { dialog_.user_opens_dropdown(id); }); };
+            opened = [this, id] { forward([this, id] { dialog_->user_opens_dropdown(id); }); };
 #ifdef __WXGTK__
             g_signal_connect(widget.GetHandle(), "notify::popup-shown",
                              G_CALLBACK(list_shown_changed), &opened);
@@ -231,14 +252,14 @@ void DialogWidgets::bind_events(const Control& c, wxWindow& widget) {
 #endif
             widget.Bind(wxEVT_CHOICE, [this, id](wxCommandEvent& event) {
                 const int index = event.GetSelection();
-                forward([this, id, index] { dialog_.user_chooses(id, index); }, id);
+                forward([this, id, index] { dialog_->user_chooses(id, index); }, id);
             });
             break;
         }
         case ControlKind::ListBox:
             widget.Bind(wxEVT_LISTBOX, [this, id](wxCommandEvent& event) {
                 const int index = event.GetSelection();
-                forward([this, id, index] { dialog_.user_chooses(id, index); }, id);
+                forward([this, id, index] { dialog_->user_chooses(id, index); }, id);
             });
             break;
         case ControlKind::CustomArea:
@@ -261,28 +282,29 @@ void DialogWidgets::bind_events(const Control& c, wxWindow& widget) {
         c.kind == ControlKind::DropDownList || c.kind == ControlKind::ListBox) {
         widget.Bind(wxEVT_KILL_FOCUS, [this, id](wxFocusEvent& event) {
             event.Skip();
-            forward([this, id] { dialog_.user_leaves(id); });
+            forward([this, id] { dialog_->user_leaves(id); });
         });
     }
 }
 
 void DialogWidgets::area_clicked(int id, wxWindow& area, const wxMouseEvent& event) {
-    if ((dialog_.control(id).style & kStyleTakesKeys) != 0) area.SetFocus();
+    if (!attached_) return;
+    if ((dialog_->control(id).style & kStyleTakesKeys) != 0) area.SetFocus();
     const wxPoint at = event.GetPosition();
     const Point point{static_cast<int>(at.x / scale_.x), static_cast<int>(at.y / scale_.y)};
-    forward([this, id, point] { dialog_.user_clicks_area(id, point); });
+    forward([this, id, point] { dialog_->user_clicks_area(id, point); });
 }
 
 void DialogWidgets::bind_keys(int id, wxWindow& widget) {
     widget.Bind(wxEVT_KEY_DOWN, [this, id](wxKeyEvent& event) {
         const std::optional<Key> key = key_of(event);
-        if (!key || !dialog_.takes_key(id, *key)) return event.Skip();
-        forward([this, id, key] { dialog_.user_presses_key(id, *key); });
+        if (!key || !attached_ || !dialog_->takes_key(id, *key)) return event.Skip();
+        forward([this, id, key] { dialog_->user_presses_key(id, *key); });
     });
 }
 
 void DialogWidgets::forward(std::function<void()> action, int forced) {
-    if (!attached_ || dialog_.ended()) return;
+    if (!attached_ || dialog_->ended()) return;
     if (busy_ > 0) {
         queued_.emplace_back(std::move(action), forced);
         return;
@@ -304,17 +326,17 @@ void DialogWidgets::deliver_pending() {
     while (!queued_.empty() && busy_ == 0) {
         auto [action, forced] = std::move(queued_.front());
         queued_.pop_front();
-        if (!attached_ || dialog_.ended()) return;
+        if (!attached_ || dialog_->ended()) return;
         run(action, forced);
     }
 }
 
 void DialogWidgets::deliver_typing() {
-    while (!typed_.empty() && busy_ == 0 && attached_ && !dialog_.ended()) {
+    while (!typed_.empty() && busy_ == 0 && attached_ && !dialog_->ended()) {
         const int id = *typed_.begin();
         typed_.erase(typed_.begin());
         const std::string text = from_display(static_cast<wxTextCtrl&>(*widget(id)).GetValue());
-        run([this, id, &text] { dialog_.user_types(id, text); }, id);
+        run([this, id, &text] { dialog_->user_types(id, text); }, id);
     }
 }
 
@@ -340,14 +362,14 @@ void DialogWidgets::sync(int forced) {
     ++busy_;
     bool radio_changed = false;
     wxWindow* focus = nullptr;
-    for (const Control& c : dialog_.controls()) {
+    for (const Control& c : dialog_->controls()) {
         const auto widget = widgets_.find(c.id);
         if (widget == widgets_.end()) continue;
         if (c.id != forced && synced_revision_[c.id] == c.revision) continue;
         apply(c, *widget->second);
         radio_changed = radio_changed || c.kind == ControlKind::RadioButton;
         // Giving a control the focus changes its revision.
-        if (c.id == dialog_.focused()) focus = widget->second;
+        if (c.id == dialog_->focused()) focus = widget->second;
     }
     // A radio button can only be cleared by checking another one of its group.
     if (radio_changed) apply_radio_groups();
@@ -418,7 +440,7 @@ void DialogWidgets::apply_items(const Control& c, wxWindow& widget) {
 }
 
 void DialogWidgets::apply_radio_groups() {
-    for (const Control& c : dialog_.controls()) {
+    for (const Control& c : dialog_->controls()) {
         if (c.kind != ControlKind::RadioButton || !c.checked) continue;
         auto& radio = static_cast<wxRadioButton&>(*widgets_.at(c.id));
         if (!radio.GetValue()) radio.SetValue(true);
@@ -429,10 +451,11 @@ void DialogWidgets::paint_area(int id, wxWindow& area) {
     wxAutoBufferedPaintDC dc(&area);
     dc.SetBackground(wxBrush(area.GetBackgroundColour()));
     dc.Clear();
+    if (!attached_) return;
     dc.SetUserScale(scale_.x, scale_.y);
-    const Control& c = dialog_.control(id);
+    const Control& c = dialog_->control(id);
     WxPainter painter(dc);
-    dialog_.paint_area(id, painter, Rect{0, 0, c.rect.width, c.rect.height});
+    dialog_->paint_area(id, painter, Rect{0, 0, c.rect.width, c.rect.height});
 }
 
 }  // namespace tc::ui::wx

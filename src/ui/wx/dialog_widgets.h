@@ -14,9 +14,6 @@
 
 namespace tc::ui::wx {
 
-// The native widget of control `c`, placed at `pos` in `parent`, before any state or event.
-wxWindow* make_widget(const Control& c, wxWindow& parent, wxPoint pos, wxSize size);
-
 // The widgets of one dialog or page, built from its controls inside a parent window. Widget events
 // become the user_* calls of the dialog; afterwards `after_event` lets the owner copy every
 // changed control back (sync) and end the dialog when it asked for it.
@@ -47,10 +44,21 @@ class DialogWidgets {
     // dialog, a message box) runs its own event loop before the event that opened it is done.
     static void sync_open_dialogs();
 
-    // Stops forwarding events (the dialog has ended; its widgets are being torn down).
-    void detach() { attached_ = false; }
+    // Stops forwarding events and lets go of the dialog (it has ended; its widgets are torn down
+    // or wait, hidden, for another dialog of the same layout).
+    void detach() {
+        attached_ = false;
+        dialog_ = nullptr;
+    }
 
-    Dialog& dialog() { return dialog_; }
+    // Makes these widgets the view of `dialog`, a dialog of the same layout as the one they were
+    // built for, and shows its state. False, and nothing changed, when its captions need another
+    // scale (another language): the widgets cannot serve it.
+    bool attach(Dialog& dialog);
+    bool shows(const Dialog& dialog) const { return attached_ && dialog_ == &dialog; }
+
+    // The dialog shown; only while attached.
+    Dialog& dialog() { return *dialog_; }
     // The widget of control `id`, null when there is none.
     wxWindow* widget(int id) const;
     // Where the layout's pixels are placed in the parent window.
@@ -74,7 +82,8 @@ class DialogWidgets {
     void run(const std::function<void()>& action, int forced);
     void done_running();
 
-    Dialog& dialog_;
+    Dialog* dialog_;
+    const DialogTemplate& layout_;
     wxWindow& parent_;
     std::function<void()> after_event_;
     LayoutScale scale_;

@@ -7,10 +7,10 @@
 
 #include <vector>
 
+#include "shell/editor_sheet.h"
 #include "shell/terminal_outline.h"
 #include "shell/terminal_picture.h"
 #include "ui/wx/text_conversion.h"
-#include "ui/wx/widget_warm_up.h"
 #include "ui/wx/wx_painter.h"
 
 namespace tc::ui::wx {
@@ -59,7 +59,7 @@ MainFrame::MainFrame(std::filesystem::path program_dir, Host& host)
     SetAcceleratorTable(wxAcceleratorTable(static_cast<int>(shortcuts.size()), shortcuts.data()));
     Bind(wxEVT_MENU, [this](wxCommandEvent& event) {
         logic_->execute(event.GetId());
-        refresh_picture();
+        command_done();
     });
 
     // The skin window fills the frame and takes the keyboard focus: a frame without a focusable
@@ -115,7 +115,8 @@ void MainFrame::destroy() {
 void MainFrame::paint() {
     if (!painted_) {
         painted_ = true;
-        CallAfter([this] { warm_up_sheet_widgets(*this); });
+        // Once the window is seen: the sheet's windows are built while the person looks at it.
+        prepare_sheet_later();
     }
     wxPaintDC dc(skin_window_);
     dc.SetBackground(*wxWHITE_BRUSH);
@@ -178,7 +179,20 @@ void MainFrame::end_drag() {
 void MainFrame::open_popup(Point skin_position) {
     const wxPoint screen = skin_window_->ClientToScreen(wxPoint(skin_position.x, skin_position.y));
     logic_->show_popup_menu(Point{screen.x, screen.y});
+    command_done();
+}
+
+// A command may have used the prepared sheet window or changed the language of its captions: a
+// new one is prepared once the command's windows are gone.
+void MainFrame::command_done() {
     refresh_picture();
+    prepare_sheet_later();
+}
+
+void MainFrame::prepare_sheet_later() {
+    CallAfter([this] {
+        if (!IsBeingDeleted()) shell::prepare_editor_sheet(*session_);
+    });
 }
 
 void MainFrame::close_requested(wxCloseEvent& event) {

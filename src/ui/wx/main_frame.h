@@ -53,6 +53,8 @@ class MainFrame : public wxFrame, public shell::WindowListener {
     void close_requested(wxCloseEvent& event);
     void open_popup(Point skin_position);
     void refresh_picture();
+    void command_done();
+    void prepare_sheet_later();
 
     std::unique_ptr<shell::Session> session_;
     std::unique_ptr<shell::MainWindow> logic_;

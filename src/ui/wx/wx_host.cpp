@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <utility>
 #include <vector>
 
 #include "platform/platform.h"
@@ -92,13 +93,48 @@ int WxHost::run_modal(Dialog& dialog) {
     return window.run();
 }
 
+WxHost::~WxHost() {
+    delete sheet_window_;
+}
+
 int WxHost::run_sheet(PropertySheet& sheet) {
     sheet.create(*this);
+    SheetDialog* window = &sheet_window(sheet);
+    open_dialogs_.push_back(window);
+    const int result = window->run();
+    open_dialogs_.pop_back();
+    // A window once shown keeps what the person left in it (the focus, a caret, a scrolled list):
+    // the next sheet gets a new one. This one goes now, not when idle, so that the next one
+    // takes its memory instead of adding to it.
+    delete window;
+    return result;
+}
+
+void WxHost::prepare_sheet(PropertySheet& sheet) {
+    // Not over a dialog: the window would go with it.
+    if (!open_dialogs_.empty()) return;
+    sheet.create(*this);
+    SheetDialog& window = sheet_window(sheet);
+    window.prepare();
+    window.release();
+}
+
+SheetDialog& WxHost::sheet_window(PropertySheet& sheet) {
     const TextSource texts = [this](int id) { return caption(Caption{id}); };
-    SheetDialog window(owner(), sheet, texts, to_display(caption(Caption{kTextSheetOk})),
-                       to_display(caption(Caption{kTextSheetCancel})));
-    const OpenDialog open(open_dialogs_, &window);
-    return window.run();
+    SheetLook look = sheet_look(sheet, texts, to_display(caption(Caption{kTextSheetOk})),
+                                to_display(caption(Caption{kTextSheetCancel})));
+    if (sheet_window_ && sheet_window_->GetParent() == owner() && sheet_window_->look() == look) {
+        sheet_window_->attach(sheet);
+        return *sheet_window_;
+    }
+    delete sheet_window_;
+    sheet_window_ = new SheetDialog(owner(), sheet, texts, std::move(look));
+    // The window goes with its owner too; the host forgets it as it goes.
+    sheet_window_->Bind(wxEVT_DESTROY, [this](wxWindowDestroyEvent& event) {
+        if (event.GetEventObject() == sheet_window_) sheet_window_ = nullptr;
+        event.Skip();
+    });
+    return *sheet_window_;
 }
 
 int WxHost::popup_menu(const Menu& menu, Point screen_position) {

@@ -8,15 +8,23 @@
 
 namespace tc::ui::wx {
 
+class SheetDialog;
+
 // Runs what needs a person as real wxWidgets windows: dialogs and the editor sheet built from
 // their layouts, message boxes, file dialogs and popup menus.
 class WxHost : public Host {
   public:
+    WxHost() = default;
+    ~WxHost() override;
+    WxHost(const WxHost&) = delete;
+    WxHost& operator=(const WxHost&) = delete;
+
     // The window that owns dialogs when no dialog is open (the main window).
     void set_main_window(wxWindow* window) { main_window_ = window; }
 
     int run_modal(Dialog& dialog) override;
     int run_sheet(PropertySheet& sheet) override;
+    void prepare_sheet(PropertySheet& sheet) override;
     int popup_menu(const Menu& menu, Point screen_position) override;
     int message_box(const std::string& text, const std::string& title, unsigned style) override;
     std::optional<std::string> open_file_dialog(const FileDialogRequest& request) override;
@@ -25,9 +33,15 @@ class WxHost : public Host {
   private:
     // The owner for the next window: the innermost open dialog, else the main window.
     wxWindow* owner() const;
+    // A window for the created `sheet`: the prepared one when it has the same look and owner,
+    // else a new one.
+    SheetDialog& sheet_window(PropertySheet& sheet);
 
     wxWindow* main_window_ = nullptr;
     std::vector<wxWindow*> open_dialogs_;
+    // The sheet window built before it is asked for, hidden: building its widgets is most of
+    // the time a sheet takes to show.
+    SheetDialog* sheet_window_ = nullptr;
 };
 
 }  // namespace tc::ui::wx
