@@ -156,7 +156,7 @@ void normalise_line(FormRecord& form, std::size_t line, bool two_d_reader) {
                            form.max_length_low[line]);
     }
     const int smallest = std::min(total_length(form, line), kMaxLineLength);
-    if (form.min_length[line] > smallest) form.min_length[line] = static_cast<Byte>(smallest);
+    form.min_length[line] = static_cast<Byte>(std::min<int>(form.min_length[line], smallest));
 
     switch (form.data_type[line]) {
         case kTypeFixedData:

@@ -262,23 +262,20 @@ void LookupPage::on_edit_changed(int id) {
     if (id == kDelimiterEdit) {
         delimiter_changed();
     } else if (id == kExportNameEdit) {
-        if (!cut_to_limit(id, kExportNameLength)) store_text(lookup().export_name, text(id));
+        store_text(lookup().export_name, text_within(id, kExportNameLength));
     } else if (const int named = field_of(id, field_name_edit)) {
-        if (!cut_to_limit(id, kFieldNameLength)) {
-            store_text(lookup().field_name[index_of(named)], text(id));
-        }
+        store_text(lookup().field_name[index_of(named)], text_within(id, kFieldNameLength));
     } else if (const int measured = field_of(id, field_length_edit)) {
         length_changed(measured);
     }
 }
 
-// A text longer than its slot holds (from a damaged file) is cut in the edit as well, so that the
-// edit shows what is stored; the cut text comes back through the change handling.
-bool LookupPage::cut_to_limit(int id, std::size_t limit) {
-    const std::string shown = text(id);
-    if (shown.size() <= limit) return false;
-    set_text(id, shown.substr(0, limit));
-    return true;
+// The edit's text as its slot holds it. A longer text (from a damaged file) is cut in the edit as
+// well, so that the edit shows what is stored.
+std::string LookupPage::text_within(int id, std::size_t limit) {
+    std::string cut = text(id).substr(0, limit);
+    if (cut != text(id)) set_text(id, cut);
+    return cut;
 }
 
 // Carriage return separates the records themselves, so it cannot separate fields, and a delimited

@@ -78,7 +78,7 @@ class LookupPage : public ui::Page {
     void show_field(int field);
     void drop_unused_fields();
     void delimiter_changed();
-    bool cut_to_limit(int id, std::size_t limit);
+    std::string text_within(int id, std::size_t limit);
     void length_changed(int field);
     LookupRecord& lookup() { return lookups_[current_]; }
 

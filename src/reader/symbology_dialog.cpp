@@ -230,11 +230,10 @@ void SymbologyDialog::select_choice(std::size_t index, int choice) {
     }
 }
 
-// The item that shows `value`; none when no item stores it.
+// The item that shows `value`; a position past the items (no selection) when no item stores it.
 int SymbologyDialog::list_position(const symbology::Binding& b, Byte value) const {
-    if (b.values.empty()) return value < b.items.size() ? value : -1;
-    const auto it = std::find(b.values.begin(), b.values.end(), value);
-    return it == b.values.end() ? -1 : static_cast<int>(it - b.values.begin());
+    if (b.values.empty()) return value;
+    return static_cast<int>(std::find(b.values.begin(), b.values.end(), value) - b.values.begin());
 }
 
 void SymbologyDialog::show_number(int id, int value) {

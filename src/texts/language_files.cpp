@@ -1,4 +1,5 @@
 #include <algorithm>
+#include <array>
 #include <cctype>
 #include <fstream>
 #include <iterator>
@@ -106,7 +107,8 @@ std::string entry_text(std::string_view line) {
 }  // namespace
 
 int ProgramTexts::find_language_files(const fs::path& program_dir) {
-    return find_language_files(std::span(&program_dir, 1));
+    const std::array directories{program_dir};
+    return find_language_files(directories);
 }
 
 int ProgramTexts::find_language_files(std::span<const fs::path> directories) {

@@ -75,7 +75,11 @@ TEST_F(ApplyFormPageTest, UnusedLinesAreReset) {
         }
     }
     form.max_length_high[1] = 0;
+    // A prompt takes no barcode: its partial reading goes as well.
+    form.data_type[2] = kTypePrompt;
+    form.partial_start_high[2] = form.partial_start_low[2] = 5;
     apply();
+    EXPECT_EQ(split_length(applied().partial_start_high[2], applied().partial_start_low[2]), 0);
     for (const Reset& r : resets) {
         SCOPED_TRACE(testing::Message()
                      << "field at " << &(applied().*r.field)[0] - &applied().esc_target);

@@ -253,6 +253,16 @@ TEST_F(FormPageTest, LargeDataAndReadFrom2DKeepEachOtherCompany) {
         page.user_opens_dropdown(data_type_list(5));
         EXPECT_EQ(page.items(data_type_list(5))[16], "large data");
     });
+
+    // Read whole, a code longer than a line has no link.
+    document->forms[0].data_type[7] = kTypeLargeData;
+    document->forms[0].link[7] = 5;
+    run_page([&](ui::PropertySheet&, FormPage& page) {
+        page.user_types(max_length_edit(7), "500");
+        EXPECT_EQ(page.working_forms()[0].link[7], 0);
+        EXPECT_EQ(page.selection(link_list(7)), 0);
+        EXPECT_FALSE(page.enabled(link_list(7)));
+    });
 }
 
 TEST_F(FormPageTest, WithoutThe2DReaderTheTwoDTypesAreGone) {

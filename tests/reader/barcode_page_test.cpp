@@ -211,7 +211,8 @@ TEST_F(BarcodePageTest, NoneDisablesTheReaderControlsAndKeepsEveryReaderByte) {
 }
 
 TEST_F(BarcodePageTest, AnElrDesignShowsNoneWithTheElrListAndWritesNoReader) {
-    test::set_bytes(reader(), {{404, 0x02}, {165, 40}, {167, 7}});
+    // The ELR edits are written back as they stand, a time-out out of its range included.
+    test::set_bytes(reader(), {{404, 0x02}, {165, 0}, {167, 7}});
     ReaderSettingsRecord expected = reader();
     expected[404] = 0;
     apply([&](BarcodePage& page) {
@@ -221,7 +222,7 @@ TEST_F(BarcodePageTest, AnElrDesignShowsNoneWithTheElrListAndWritesNoReader) {
         EXPECT_EQ(page.text(slot_check(11)), "Trioptic 39");
         EXPECT_TRUE(page.enabled(slot_check(1)));
         EXPECT_TRUE(page.visible(ids::kElrTimeOutEdit));
-        EXPECT_EQ(page.text(ids::kElrTimeOutEdit), "40");
+        EXPECT_EQ(page.text(ids::kElrTimeOutEdit), "0");
         EXPECT_FALSE(page.visible(ids::kAimDurationEdit));
         EXPECT_FALSE(page.visible(ids::kScanModeList));
         EXPECT_FALSE(page.visible(ids::kNegativeCheck));

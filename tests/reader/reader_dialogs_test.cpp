@@ -59,6 +59,14 @@ TEST_F(ReaderDialogsTest, RfidStartingPositionStoresMinusOneAs255) {
     });
     run_rfid_dialog(working, *texts, host, modified);
     EXPECT_EQ(working[328], 254);
+
+    // A lone minus sign, left alone while typing, is no number: it is stored as 0.
+    host.on_dialog("RFIDPARAMDLG", [](ui::Dialog& d) {
+        d.user_types(rfid::kStartEdit, "-");
+        d.user_presses_ok();
+    });
+    run_rfid_dialog(working, *texts, host, modified);
+    EXPECT_EQ(working[328], 0);
 }
 
 TEST_F(ReaderDialogsTest, RfidUidOffStoresNoUserData) {
