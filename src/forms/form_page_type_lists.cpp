@@ -103,7 +103,6 @@ void FormPage::remove_msqi_layout() {
     enable(kNextList, true);
     enable_record_dependent_controls();
     const Byte first_type = type_of(0);
-    show_link_state(0);
     enable(row_control(input_source_list, 0),
            (first_type >= kTypeText && first_type <= kTypeBoolean) ||
                first_type == kTypeAlphameric || first_type == kTypeMsqi);

@@ -48,7 +48,7 @@ void ImagePropertiesDialog::on_created() {
     set_text(kInitialPathEdit, slot_text(form_.initial_text[line_]));
     set_checked(kInputMarkCheck, show_input_mark_);
     const Byte mark = form_.input_mark[line_];
-    set_text(kInputMarkEdit, mark == 0 ? std::string() : std::string(1, static_cast<char>(mark)));
+    set_text(kInputMarkEdit, mark == 0 ? std::string() : std::string{static_cast<char>(mark)});
     update_enabling();
 }
 

@@ -169,18 +169,18 @@ void PropertiesDialog::show_codes() {
 void PropertiesDialog::show_input_mark() {
     set_checked(kInputMarkCheck, show_input_mark_);
     const Byte mark = form_.input_mark[line_];
-    set_text(kInputMarkEdit, mark == 0 ? std::string() : std::string(1, static_cast<char>(mark)));
+    set_text(kInputMarkEdit, mark == 0 ? std::string() : std::string{static_cast<char>(mark)});
 }
 
 void PropertiesDialog::show_barcode_options() {
     FormRecord& f = form_;
     if (type() != kTypeMsqi) {
-        if (split_length(f.partial_start_high[line_], f.partial_start_low[line_]) < 1) {
+        // A start of 0 becomes 1; a length of 0, or one longer than a line, the line's length.
+        if (split_length(f.partial_start_high[line_], f.partial_start_low[line_]) == 0) {
             f.partial_start_low[line_] = 1;
         }
-        if (f.partial_length[line_] == 0 || f.partial_length[line_] > kMaxLineLength) {
-            f.partial_length[line_] = kMaxLineLength;
-        }
+        Byte& length = f.partial_length[line_];
+        length = length == 0 ? kMaxLineLength : std::min<Byte>(length, kMaxLineLength);
     }
     // Some lines fix how ENTER follows a scan.
     if (type() == kTypeMsqi) f.auto_enter[line_] = kAutoEnterEnterScan;

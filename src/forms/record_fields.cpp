@@ -38,13 +38,18 @@ std::vector<RecordField> saved_record_fields(const FormRecord& form) {
     const bool has_key_field = form.no_key_field == 0;
     std::vector<RecordField> fields;
     if (form.no_key_field == 1) {
-        fields.push_back({RecordFieldKind::NoKeyField, 0, kNoKeyFieldLength, true});
+        fields.push_back(
+            {.kind = RecordFieldKind::NoKeyField, .length = kNoKeyFieldLength, .up_to_key = true});
     }
     if (form.handover_field == 1) {
-        fields.push_back({RecordFieldKind::HandoverField, 0, kHandoverFieldLength, has_key_field});
+        fields.push_back({.kind = RecordFieldKind::HandoverField,
+                          .length = kHandoverFieldLength,
+                          .up_to_key = has_key_field});
     }
     if (form.stamp_position == kStampTop) {
-        fields.push_back({RecordFieldKind::StampTop, 0, kStampLength, has_key_field});
+        fields.push_back({.kind = RecordFieldKind::StampTop,
+                          .length = kStampLength,
+                          .up_to_key = has_key_field});
     }
     for (std::size_t line = 0; line < kFormLines; ++line) {
         if (!is_saved_line(form, line)) continue;
@@ -52,7 +57,8 @@ std::vector<RecordField> saved_record_fields(const FormRecord& form) {
                           has_key_field && line + 1 <= form.key_field});
     }
     if (form.stamp_position == kStampBottom) {
-        fields.push_back({RecordFieldKind::StampBottom, 0, kStampLength, false});
+        fields.push_back(
+            {.kind = RecordFieldKind::StampBottom, .length = kStampLength, .up_to_key = false});
     }
     return fields;
 }

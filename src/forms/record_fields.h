@@ -22,9 +22,9 @@ inline constexpr unsigned kStampLength = 20;
 
 struct RecordField {
     RecordFieldKind kind;
-    std::size_t line;  // 0-14 for a Line field, else 0
-    unsigned length;   // bytes the field adds to the record length
-    bool up_to_key;    // counted in the key position
+    std::size_t line = 0;  // 0-14 for a Line field
+    unsigned length;       // bytes the field adds to the record length
+    bool up_to_key;        // counted in the key position
 };
 
 // Whether `form` saves a record whose figures are counted: record mode "save" or "save & update"

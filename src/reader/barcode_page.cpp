@@ -248,7 +248,9 @@ void BarcodePage::on_command(int id) {
     if (id == kCompositeButton) open_dialog("COMPOSITEDLG_2D");
     if (id == kSymbologiesButton) open_dialog("SYMBOLOGIESDLG_2D");
     if (id == kMacroPdfButton) open_dialog("MACROPDFDLG_2D");
-    for (int slot = 1; slot <= kSlotCount; ++slot) {
+    // Only the mode's slots are shown.
+    const int slot_count = static_cast<int>(symbology_slots(mode_).size());
+    for (int slot = 1; slot <= slot_count; ++slot) {
         if (id == slot_check(slot)) return slot_clicked(slot);
         if (id == slot_more(slot)) return more_clicked(slot);
     }

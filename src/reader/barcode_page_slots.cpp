@@ -35,8 +35,11 @@ bool coupon_readable(bool upc_a, bool ean_13, Byte preamble) {
 void BarcodePage::set_slot(int slot, bool on) {
     set_checked(slot_check(slot), on);
     enable_more(slot, on);
-    if (mode_ == ReaderMode::TwoD) follow_data_bar_2d();
-    if (slot == slots::kEan13 && mode_ == ReaderMode::TwoD) follow_ean13();
+    // In 2D mode two slots follow others; following again changes nothing.
+    if (mode_ == ReaderMode::TwoD) {
+        follow_data_bar_2d();
+        follow_ean13();
+    }
 }
 
 bool BarcodePage::slot_checked(int slot) const {

@@ -115,6 +115,10 @@ TEST_F(MsqiLayoutTest, SwitchingMsqiOnWithALookupFile) {
         EXPECT_EQ(page.items(data_type_list(6)).size(), 2u);
         EXPECT_EQ(page.selection(data_type_list(6)), 1);
         EXPECT_EQ(page.selection(data_type_list(1)), 16);
+        // Off again, the first row links to the Lookup again.
+        switch_msqi(page, true);
+        EXPECT_TRUE(page.enabled(link_list(0)));
+        EXPECT_EQ(page.selection(link_list(0)), 3);
     });
 }
 

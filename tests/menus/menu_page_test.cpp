@@ -87,15 +87,24 @@ TEST_F(MenuPageTest, CaptionAndDataBoxesStoreWhatTheyShow) {
         page.user_clicks(P::kSaveSelectedCheck);
         page.user_clicks(P::kSaveSelectedCheck);
         page.user_clicks(P::kCaptionCheck);
-        page.user_types(P::kCaptionEdit, std::string(60, 'c'));  // 50 characters at most
-        EXPECT_EQ(page.text(P::kCaptionEdit), std::string(50, 'c'));
+        page.user_types(P::kCaptionEdit, "Caption " + std::string(52, 'c'));  // 50 at most
+        EXPECT_EQ(page.text(P::kCaptionEdit), "Caption " + std::string(42, 'c'));
         sheet.user_presses_ok();
     });
     const std::vector<Byte> bytes = bytes_of(document().menus[0]);
     EXPECT_EQ(bytes[0], 1);    // caption_on
     EXPECT_EQ(bytes[833], 1);  // save_caption
     EXPECT_EQ(bytes[834], 0);  // save_selected_item
-    EXPECT_EQ(std::string(bytes.begin() + 1, bytes.begin() + 52), std::string(50, 'c') + '\0');
+    EXPECT_EQ(std::string(bytes.begin() + 1, bytes.begin() + 52),
+              "Caption " + std::string(42, 'c') + '\0');
+
+    // A caption without its end (a damaged file) shows its first 50 characters.
+    auto& caption = document().menus[0].caption;
+    std::fill(caption.begin(), caption.end(), 'c');
+    caption[0] = 'C';
+    run([&](ui::PropertySheet&, MenuPage& page) {
+        EXPECT_EQ(page.text(P::kCaptionEdit), 'C' + std::string(49, 'c'));
+    });
 }
 
 TEST_F(MenuPageTest, BlankNamesDisableNextButKeepItsChoice) {

@@ -316,6 +316,16 @@ TEST_F(SymbologyRulesTest, UpcACouponNoteGuardsTheCountryCodePreamble) {
     EXPECT_EQ(working.bytes, before.bytes);
     page.calls.clear();
 
+    // Another preamble needs no note.
+    EXPECT_EQ(run(name,
+                  [&](ui::Dialog& d) {
+                      d.user_chooses(preamble, 0);
+                      d.user_presses_ok();
+                  }),
+              1);
+    EXPECT_EQ(forms, std::vector<int>{2});
+    page.calls.clear();
+
     // Confirmed without EAN-13: the preamble is stored and Coupon Code switched off on the page.
     answer = 1;
     EXPECT_EQ(run(name,
