@@ -18,7 +18,6 @@ using namespace resources::properties_ids;
 
 constexpr int kTitleText = 191;
 constexpr int kInitialValueText = 196;
-constexpr int kInitialFilePathText = 210;
 constexpr std::size_t kLeadingCodeLength = 10;
 constexpr Byte kAutoEnterNo = 0;
 constexpr Byte kAutoEnterScanEnter = 1;
@@ -150,8 +149,7 @@ void PropertiesDialog::show_fixed_length() {
 }
 
 void PropertiesDialog::show_initial_value() {
-    set_text(kInitialCheck,
-             caption_text(texts_, type() == kTypeImage ? kInitialFilePathText : kInitialValueText));
+    set_text(kInitialCheck, caption_text(texts_, kInitialValueText));
     set_checked(kInitialCheck, form_.initial_on[line_] != 0);
     set_text_limit(kInitialEdit, initial_text_limit(type()));
     set_text(kInitialEdit, slot_text(form_.initial_text[line_]));

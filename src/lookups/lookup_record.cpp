@@ -1,6 +1,7 @@
 #include "lookups/lookup_record.h"
 
 #include <algorithm>
+#include <numeric>
 
 namespace tc {
 
@@ -68,10 +69,9 @@ void normalise_lookups(std::span<LookupRecord, kLookupCount> lookups) {
             cut_text(lookup.export_name, kExportNameLength);
         }
 
-        unsigned record_length = 0;
-        for (std::size_t index = 0; index < used; ++index) {
-            record_length += lookup.field_length_low[index];
-        }
+        // The unused fields were cleared above: they add nothing.
+        const unsigned record_length =
+            std::accumulate(lookup.field_length_low.begin(), lookup.field_length_low.end(), 0u);
         lookup.record_length_low = static_cast<Byte>(record_length % 256);
         lookup.record_length_high = static_cast<Byte>(record_length / 256);
     }

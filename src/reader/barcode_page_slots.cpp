@@ -149,10 +149,8 @@ void BarcodePage::coupon_clicked() {
             coupon_off();
         }
     }
-    if (confirmed && working_[kCouponCode] == 1 &&
-        (working_[kGs1128] == 0 || !slot_checked(slots::kGs1128))) {
-        gs1_128_on();
-    }
+    // Coupon codes need GS1-128 (switching it on again changes nothing).
+    if (confirmed && working_[kCouponCode] == 1) gs1_128_on();
 }
 
 // UPCADLG_2D and EAN13DLG_2D_4507 check GS1-128 on the page themselves when Coupon Code is on.

@@ -120,7 +120,7 @@ void SymbologyDialog::load(std::size_t index) {
                 select_choice(index, value);
             } else {
                 set_items(main, std::move(items));
-                set_selection(main, value < symbology::kLengthModeCount ? value : -1);
+                set_selection(main, value);  // a value past the modes selects none
             }
             show_number(control_id(index, Part::kFirstLengthEdit), working_[b.byte + 1]);
             show_number(control_id(index, Part::kSecondLengthEdit), working_[b.byte + 2]);

@@ -16,9 +16,7 @@ namespace fs = std::filesystem;
 // Only the start of a file is looked at for its language name.
 constexpr std::size_t kNameBytes = 260;
 
-bool is_ascii_white_space(char c) {
-    return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
-}
+constexpr std::string_view kAsciiWhiteSpace = " \t\n\v\f\r";
 
 // Language files match "*.lng" in any letter case, as the wildcard does on Windows.
 bool has_language_extension(std::string_view file_name) {
@@ -78,21 +76,19 @@ std::string language_name(std::string_view head) {
 
 // The table index named by the characters before an "=": a decimal number after optional white
 // space and sign, read up to the first non-digit (no digits read as 0). Nothing when the number
-// lies outside the table; the value stops growing once it is out of range, so it cannot overflow.
+// lies outside the table; the value stops at the table's size, so it cannot overflow.
 std::optional<std::size_t> entry_index(std::string_view identifier) {
-    std::size_t pos = 0;
-    while (pos < identifier.size() && is_ascii_white_space(identifier[pos])) ++pos;
-    bool negative = false;
-    if (pos < identifier.size() && (identifier[pos] == '+' || identifier[pos] == '-')) {
-        negative = identifier[pos] == '-';
-        ++pos;
-    }
+    identifier.remove_prefix(
+        std::min(identifier.find_first_not_of(kAsciiWhiteSpace), identifier.size()));
+    const bool negative = identifier.starts_with('-');
+    if (negative || identifier.starts_with('+')) identifier.remove_prefix(1);
+    identifier = identifier.substr(0, identifier.find_first_not_of("0123456789"));
     constexpr auto kSize = static_cast<std::size_t>(kLanguageTableSize);
     std::size_t value = 0;
-    for (; pos < identifier.size() && identifier[pos] >= '0' && identifier[pos] <= '9'; ++pos) {
-        if (value < kSize) value = value * 10 + static_cast<std::size_t>(identifier[pos] - '0');
+    for (const char digit : identifier) {
+        value = std::min(value * 10 + static_cast<std::size_t>(digit - '0'), kSize);
     }
-    if (value >= kSize || (negative && value != 0)) return std::nullopt;
+    if (value == kSize || (negative && value != 0)) return std::nullopt;
     return value;
 }
 

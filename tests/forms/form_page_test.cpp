@@ -258,6 +258,8 @@ TEST_F(FormPageTest, LargeDataAndReadFrom2DKeepEachOtherCompany) {
     document->forms[0].data_type[7] = kTypeLargeData;
     document->forms[0].link[7] = 5;
     run_page([&](ui::PropertySheet&, FormPage& page) {
+        page.user_chooses(kLookupList, 1);
+        EXPECT_TRUE(page.enabled(link_list(7)));  // 160 fits a line
         page.user_types(max_length_edit(7), "500");
         EXPECT_EQ(page.working_forms()[0].link[7], 0);
         EXPECT_EQ(page.selection(link_list(7)), 0);
@@ -307,6 +309,7 @@ TEST_F(FormPageTest, ChoosingATypeResetsThePropertiesItCannotKeep) {
         stored.fixed_length_on[1] = 1;
         stored.check_digit[1] = 3;
         stored.partial_length[1] = 7;
+        stored.input_mark[1] = '*';
         stored.auto_enter[1] = 2;
         stored.leading_code_on[1] = 1;
         if (c.from == kTypeReadFrom2D) stored.data_type[0] = kTypeLargeData;
@@ -317,6 +320,7 @@ TEST_F(FormPageTest, ChoosingATypeResetsThePropertiesItCannotKeep) {
             EXPECT_EQ(form.fixed_length_on[1], c.resets ? 0 : 1);
             EXPECT_EQ(form.check_digit[1], c.resets ? 0 : 3);
             EXPECT_EQ(form.partial_length[1], c.resets ? 20 : 7);
+            EXPECT_FALSE(c.resets && page.input_marks()[0][1]);  // the mark goes with a reset
             EXPECT_EQ(form.auto_enter[1], c.resets ? 1 : 2);
             EXPECT_EQ(form.leading_code_on[1], c.resets ? 0 : 1);
         });

@@ -287,11 +287,8 @@ TEST(WxHostSheet, PagesAreBuiltWhenTheirTabIsFirstShownAndOkTakesOverTheShownOne
     host.prepare_sheet(prepared);
     wxWindow* const window = wxWindow::FindWindowByName(SheetDialog::kWindowName);
     ASSERT_TRUE(window != nullptr && !window->IsShown());
-    auto* first_edit = dynamic_cast<wxTextCtrl*>(
-        static_cast<wxNotebook*>(window->FindWindow(SheetDialog::kTabsName))
-            ->GetPage(0)
-            ->GetChildren()
-            .front());
+    wxWindow* first_page = window->FindWindow(SheetDialog::kTabsName)->GetChildren().front();
+    auto* first_edit = dynamic_cast<wxTextCtrl*>(first_page->GetChildren().front());
     first_edit->SetValue("left over");
     pages_made = 0;
 

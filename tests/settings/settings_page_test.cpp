@@ -331,6 +331,8 @@ TEST_F(SettingsPageTest, ResetRefillsTheDeviceTextsAtOnceAndResetsOnlyThePageCop
         EXPECT_EQ(page.text(P::text_edit(1)), ",");
         EXPECT_EQ(page.text(P::kPasswordEdit), "");
         EXPECT_FALSE(page.checked(P::security_check(2)));
+        // The language defines no labels: the labelled boxes are left without one.
+        EXPECT_EQ(page.text(P::security_check(0)) + page.text(P::security_check(1)), "");
         EXPECT_EQ(page.selection(P::kStartList), 0);
         sheet.user_presses_cancel();
     });
