@@ -23,22 +23,21 @@ constexpr FormDialog::LanguageCaption kLanguageCaptions[] = {
     {ui::kIdCancel, 156},
 };
 
-// The check boxes, the record bytes they store and whether they belong to the date.
+// The check boxes and the record bytes they store.
 struct StampCheck {
     int id;
     Byte FormRecord::*field;
-    bool date;
 };
 constexpr StampCheck kChecks[] = {
-    {kSplitCheck, &FormRecord::stamp_split, false},
-    {kYearCheck, &FormRecord::date_year, true},
-    {kMonthCheck, &FormRecord::date_month, true},
-    {kDayCheck, &FormRecord::date_day, true},
-    {kDateSeparatorCheck, &FormRecord::date_separator_on, true},
-    {kHourCheck, &FormRecord::time_hour, false},
-    {kMinuteCheck, &FormRecord::time_minute, false},
-    {kSecondCheck, &FormRecord::time_second, false},
-    {kTimeSeparatorCheck, &FormRecord::time_separator_on, false},
+    {kSplitCheck, &FormRecord::stamp_split},
+    {kYearCheck, &FormRecord::date_year},
+    {kMonthCheck, &FormRecord::date_month},
+    {kDayCheck, &FormRecord::date_day},
+    {kDateSeparatorCheck, &FormRecord::date_separator_on},
+    {kHourCheck, &FormRecord::time_hour},
+    {kMinuteCheck, &FormRecord::time_minute},
+    {kSecondCheck, &FormRecord::time_second},
+    {kTimeSeparatorCheck, &FormRecord::time_separator_on},
 };
 
 }  // namespace
@@ -76,7 +75,9 @@ void TimeStampDialog::on_command(int id) {
         toggle(id);
         form_.*check.field = checked(id) ? 1 : 0;
         if (id == kSplitCheck) return;
-        return check.date ? show_date_pattern() : show_time_pattern();
+        show_date_pattern();
+        show_time_pattern();
+        return;
     }
 }
 

@@ -71,18 +71,17 @@ struct ListTexts {
     Byte SystemSettingsRecord::*field;
     int first_text;
     int count;
-    bool camera;  // a camera list holds only the texts of its range that are not empty
 };
 
 constexpr ListTexts kLists[] = {
-    {Ids::kStartList, &SystemSettingsRecord::start_screen, 2241, 2, false},
-    {Ids::kPreloadList, &SystemSettingsRecord::preload_last_file, 2281, 2, false},
-    {Ids::kDeletionList, &SystemSettingsRecord::data_deletion, 2301, 3, false},
-    {Ids::kEntryList, &SystemSettingsRecord::entry_option, 2321, 3, false},
-    {Ids::kResolutionList, &SystemSettingsRecord::camera_resolution, 2351, 5, true},
-    {Ids::kFlashList, &SystemSettingsRecord::camera_flash, 2361, 3, true},
-    {Ids::kColorList, &SystemSettingsRecord::camera_color_effect, 2371, 6, true},
-    {Ids::kFormatList, &SystemSettingsRecord::camera_image_format, 2381, 2, true},
+    {Ids::kStartList, &SystemSettingsRecord::start_screen, 2241, 2},
+    {Ids::kPreloadList, &SystemSettingsRecord::preload_last_file, 2281, 2},
+    {Ids::kDeletionList, &SystemSettingsRecord::data_deletion, 2301, 3},
+    {Ids::kEntryList, &SystemSettingsRecord::entry_option, 2321, 3},
+    {Ids::kResolutionList, &SystemSettingsRecord::camera_resolution, 2351, 5},
+    {Ids::kFlashList, &SystemSettingsRecord::camera_flash, 2361, 3},
+    {Ids::kColorList, &SystemSettingsRecord::camera_color_effect, 2371, 6},
+    {Ids::kFormatList, &SystemSettingsRecord::camera_image_format, 2381, 2},
 };
 
 // Check boxes that store 1 or 0 into their field as soon as they are clicked.
@@ -192,7 +191,8 @@ void SettingsPage::fill_lists() {
         std::vector<std::string> items;
         for (int id = list.first_text; id < list.first_text + list.count; ++id) {
             std::string item = texts_.load_program_text(id);
-            if (!list.camera || !item.empty()) items.push_back(std::move(item));
+            // Some camera lists have fewer texts than their range holds.
+            if (!item.empty()) items.push_back(std::move(item));
         }
         set_items(list.list, std::move(items));
     }
