@@ -299,6 +299,7 @@ TEST_F(FormPageTest, ChoosingATypeResetsThePropertiesItCannotKeep) {
         {kTypeLookup, kTypeText, true},       {kTypePause, kTypeLookup, true},
         {kTypeBoolean, kTypeLookup, false},   {kTypeAlphameric, kTypeText, false},
         {kTypeLargeData, kTypeText, false},   {kTypeImage, kTypeAuto, false},
+        {kTypePause, kTypePause, false},  // the same type again keeps everything
     };
     for (const Change& c : changes) {
         SCOPED_TRACE(testing::Message() << int{c.from} << " to " << int{c.to});

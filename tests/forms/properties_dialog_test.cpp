@@ -171,8 +171,10 @@ TEST_F(PropertiesDialogTest, FixedDataAndMsqiLinesHaveNoBarcodeOptions) {
     FormRecord& msqi_form = document->forms[0];
     msqi_form.msqi_enabled = 1;
     msqi_form.data_type[0] = kTypeText;
+    msqi_form.prefix_on[1] = msqi_form.suffix_on[1] = 1;
     open_line(1, kTypeMsqi, [](ui::Dialog& d) {
         EXPECT_FALSE(d.enabled(kPrefixCheck));
+        EXPECT_FALSE(d.enabled(kPrefixField) || d.enabled(kSuffixField));
         EXPECT_FALSE(d.enabled(kAutoEnterList));
         EXPECT_TRUE(d.enabled(kInitialCheck));  // no link
         EXPECT_EQ(d.selection(kAutoEnterList), 2);
