@@ -174,6 +174,7 @@ TEST_F(FormPageTest, LinkColumnFollowsTheLookupFile) {
     stored.link[0] = 13;  // "set v 1"
     run_page([&](ui::PropertySheet&, FormPage& page) {
         EXPECT_EQ(page.text(kLinkHeading), "Variables");
+        EXPECT_EQ(page.items(kLookupList).size(), 6u);  // "nil" and the five Lookups
         const std::vector<std::string>& variables = page.items(link_list(0));
         ASSERT_EQ(variables.size(), 37u);
         EXPECT_EQ(variables[0], "nil");
