@@ -35,6 +35,7 @@ TEST(Preferences, IniPiecesAreCutAtCarriageReturnsAndEmptyOnesSkipped) {
     EXPECT_EQ(prefs.language, "0");
     EXPECT_TRUE(prefs.recent_files.empty());
 
+    EXPECT_EQ(parse_ini("last\r1\r1\r", kEverythingExists).language, "0");
     prefs = parse_ini("", kEverythingExists);
     EXPECT_EQ(prefs.last_file, "Unknow");
     EXPECT_EQ(prefs.language, "0");
