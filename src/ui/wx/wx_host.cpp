@@ -100,9 +100,11 @@ WxHost::~WxHost() {
 int WxHost::run_sheet(PropertySheet& sheet) {
     sheet.create(*this);
     SheetDialog* window = &sheet_window(sheet);
-    open_dialogs_.push_back(window);
-    const int result = window->run();
-    open_dialogs_.pop_back();
+    int result = 0;
+    {
+        const OpenDialog open(open_dialogs_, window);
+        result = window->run();
+    }
     // A window once shown keeps what the person left in it (the focus, a caret, a scrolled list):
     // the next sheet gets a new one. This one goes now, not when idle, so that the next one
     // takes its memory instead of adding to it.
