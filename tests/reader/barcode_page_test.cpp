@@ -426,8 +426,8 @@ TEST_F(BarcodePageTest, CouponCodeOpensTheCouponSettingWhenItsDecodersAreMissing
     });
     test::expect_bytes(reader(), {{208, 1}, {202, 1}, {191, 1}, {195, 0}, {211, 1}});
 
-    // GS1-128 off: the setting switches it on with Coupon Code.
-    test::set_bytes(reader(), {{208, 0}, {211, 0}});
+    // GS1-128 off: the setting switches it on with Coupon Code; a preamble of 0 stays.
+    test::set_bytes(reader(), {{208, 0}, {211, 0}, {202, 0}});
     host.on_dialog("COUPON_CODE_2D", [](ui::Dialog& d) {
         EXPECT_TRUE(d.checked(coupon::kUpcACheck));
         d.user_presses_ok();
@@ -439,7 +439,7 @@ TEST_F(BarcodePageTest, CouponCodeOpensTheCouponSettingWhenItsDecodersAreMissing
         EXPECT_TRUE(page.checked(slot_check(8)));
         EXPECT_TRUE(page.enabled(slot_more(8)));
     });
-    test::expect_bytes(reader(), {{208, 1}, {211, 1}});
+    test::expect_bytes(reader(), {{208, 1}, {211, 1}, {202, 0}});
 }
 
 TEST_F(BarcodePageTest, TimeOutsAreCheckedOnLeavingAndTheOtherEditsWhileTyping) {
