@@ -27,7 +27,8 @@ static_assert(offsetof(LookupRecord, field_length_high) == kLookupLengthHighBase
 static_assert(kLookupLengthHighBase + 255 < sizeof(LookupRecord));
 
 Byte lookup_byte(const LookupRecord& lookup, std::size_t offset) {
-    return std::to_integer<Byte>(std::as_bytes(std::span(&lookup, 1))[offset]);
+    // The record is plain bytes: read through a byte pointer, as its object representation.
+    return reinterpret_cast<const Byte*>(&lookup)[offset];
 }
 
 // The Lookup a Form reads, if any. A lookup_file above the five Lookups can only come from a

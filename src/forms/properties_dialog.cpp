@@ -172,14 +172,7 @@ void PropertiesDialog::show_input_mark() {
 
 void PropertiesDialog::show_barcode_options() {
     FormRecord& f = form_;
-    if (type() != kTypeMsqi) {
-        // A start of 0 becomes 1; a length of 0, or one longer than a line, the line's length.
-        if (split_length(f.partial_start_high[line_], f.partial_start_low[line_]) == 0) {
-            f.partial_start_low[line_] = 1;
-        }
-        Byte& length = f.partial_length[line_];
-        length = length == 0 ? kMaxLineLength : std::min<Byte>(length, kMaxLineLength);
-    }
+    if (type() != kTypeMsqi) fit_partial_reading();
     // Some lines fix how ENTER follows a scan.
     if (type() == kTypeMsqi) f.auto_enter[line_] = kAutoEnterEnterScan;
     if (type() == kTypeLargeData || (type() == kTypeText && f.msqi_enabled != 0)) {
@@ -318,15 +311,20 @@ void PropertiesDialog::on_selection_changed(int id) {
     if (id == kCheckDigitList) form_.check_digit[line_] = static_cast<Byte>(item + 1);
 }
 
+// A start of 0 becomes 1; a length of 0, or one longer than a line, the line's length.
+void PropertiesDialog::fit_partial_reading() {
+    FormRecord& f = form_;
+    if (split_length(f.partial_start_high[line_], f.partial_start_low[line_]) == 0) {
+        f.partial_start_low[line_] = 1;
+    }
+    Byte& length = f.partial_length[line_];
+    length = length == 0 ? kMaxLineLength : std::min<Byte>(length, kMaxLineLength);
+}
+
 bool PropertiesDialog::on_ok() {
     FormRecord& f = form_;
     if (!show_input_mark_) f.input_mark[line_] = 0;
-    if (split_length(f.partial_start_high[line_], f.partial_start_low[line_]) < 1) {
-        f.partial_start_low[line_] = 1;
-    }
-    if (f.partial_length[line_] == 0 || f.partial_length[line_] > kMaxLineLength) {
-        f.partial_length[line_] = kMaxLineLength;
-    }
+    fit_partial_reading();
     store_codes(prefix_codes_, f.prefix[line_]);
     store_codes(suffix_codes_, f.suffix[line_]);
     return true;

@@ -35,6 +35,7 @@ class PropertiesDialog : public FormDialog {
     void show_codes();
     void show_input_mark();
     void show_barcode_options();
+    void fit_partial_reading();
     void update_enabling();
     void fixed_length_changed();
     void initial_text_changed();

@@ -301,6 +301,7 @@ TEST_F(FormPageTest, ChoosingATypeResetsThePropertiesItCannotKeep) {
         {kTypeBoolean, kTypeLookup, false},   {kTypeAlphameric, kTypeText, false},
         {kTypeLargeData, kTypeText, false},   {kTypeImage, kTypeAuto, false},
         {kTypePause, kTypePause, false},  // the same type again keeps everything
+        {kTypePrompt, kTypeImage, true},
     };
     for (const Change& c : changes) {
         SCOPED_TRACE(testing::Message() << int{c.from} << " to " << int{c.to});
@@ -311,6 +312,7 @@ TEST_F(FormPageTest, ChoosingATypeResetsThePropertiesItCannotKeep) {
         stored.fixed_length_on[1] = 1;
         stored.check_digit[1] = 3;
         stored.partial_length[1] = 7;
+        stored.partial_start_low[1] = stored.save_file_path[1] = 5;
         stored.input_mark[1] = '*';
         stored.auto_enter[1] = 2;
         stored.leading_code_on[1] = 1;
@@ -322,6 +324,8 @@ TEST_F(FormPageTest, ChoosingATypeResetsThePropertiesItCannotKeep) {
             EXPECT_EQ(form.fixed_length_on[1], c.resets ? 0 : 1);
             EXPECT_EQ(form.check_digit[1], c.resets ? 0 : 3);
             EXPECT_EQ(form.partial_length[1], c.resets ? 20 : 7);
+            EXPECT_EQ(form.partial_start_low[1], c.resets ? 0 : 5);
+            EXPECT_FALSE(c.resets && form.save_file_path[1] != 0);
             EXPECT_FALSE(c.resets && page.input_marks()[0][1]);  // the mark goes with a reset
             EXPECT_EQ(form.auto_enter[1], c.resets ? 1 : 2);
             EXPECT_EQ(form.leading_code_on[1], c.resets ? 0 : 1);

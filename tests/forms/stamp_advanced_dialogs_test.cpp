@@ -38,6 +38,8 @@ TEST(StampPatterns, FollowTheStyleThePartsAndTheSeparator) {
     form.time_hour = 1;
     form.time_separator_on = 0;
     EXPECT_EQ(time_pattern(form), "HHSS");
+    form.date_style = 3;  // no style (a damaged file): the first
+    EXPECT_EQ(date_pattern(form), "YY/MM/DD");
 }
 
 TEST_F(FormPageTest, TimeStampDialogShowsThePatternsLive) {
