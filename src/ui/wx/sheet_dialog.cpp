@@ -112,11 +112,15 @@ int SheetDialog::run() {
 }
 
 void SheetDialog::release() {
+    detach_pages();
+    sheet_ = nullptr;
+}
+
+void SheetDialog::detach_pages() {
     ending_ = true;
     for (auto& page : pages_) {
         if (page) page->detach();
     }
-    sheet_ = nullptr;
 }
 
 void SheetDialog::show_page(std::size_t index) {
@@ -153,10 +157,7 @@ void SheetDialog::after_event() {
 
 void SheetDialog::end_if_ended() {
     if (sheet_ == nullptr || !sheet_->ended() || ending_) return;
-    ending_ = true;
-    for (auto& page : pages_) {
-        if (page) page->detach();
-    }
+    detach_pages();
     if (IsModal()) EndModal(sheet_->result());
 }
 

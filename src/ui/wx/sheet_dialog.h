@@ -63,6 +63,8 @@ class SheetDialog : public wxDialog {
     void build_page(std::size_t index);
     void after_event();
     void end_if_ended();
+    // Nothing reaches the pages any more: the sheet has ended or is let go.
+    void detach_pages();
 
     PropertySheet* sheet_;
     SheetLook look_;

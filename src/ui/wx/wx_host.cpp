@@ -99,7 +99,7 @@ WxHost::~WxHost() {
 
 int WxHost::run_sheet(PropertySheet& sheet) {
     sheet.create(*this);
-    SheetDialog* window = &sheet_window(sheet);
+    SheetDialog* window = &sheet_window(sheet, look_of(sheet));
     int result = 0;
     {
         const OpenDialog open(open_dialogs_, window);
@@ -113,23 +113,33 @@ int WxHost::run_sheet(PropertySheet& sheet) {
 }
 
 void WxHost::prepare_sheet(PropertySheet& sheet) {
-    // Not over a dialog: the window would go with it.
-    if (!open_dialogs_.empty()) return;
+    // Not over a dialog: the window would go with it. A window ready for this look stays as it is.
+    SheetLook look = look_of(sheet);
+    if (!open_dialogs_.empty() || ready_for(look)) return;
     sheet.create(*this);
-    SheetDialog& window = sheet_window(sheet);
+    SheetDialog& window = sheet_window(sheet, std::move(look));
     window.prepare();
     window.release();
 }
 
-SheetDialog& WxHost::sheet_window(PropertySheet& sheet) {
-    const TextSource texts = [this](int id) { return caption(Caption{id}); };
-    SheetLook look = sheet_look(sheet, texts, to_display(caption(Caption{kTextSheetOk})),
-                                to_display(caption(Caption{kTextSheetCancel})));
-    if (sheet_window_ && sheet_window_->GetParent() == owner() && sheet_window_->look() == look) {
+SheetLook WxHost::look_of(const PropertySheet& sheet) const {
+    return sheet_look(
+        sheet, [this](int id) { return caption(Caption{id}); },
+        to_display(caption(Caption{kTextSheetOk})), to_display(caption(Caption{kTextSheetCancel})));
+}
+
+bool WxHost::ready_for(const SheetLook& look) const {
+    return sheet_window_ != nullptr && sheet_window_->GetParent() == owner() &&
+           sheet_window_->look() == look;
+}
+
+SheetDialog& WxHost::sheet_window(PropertySheet& sheet, SheetLook look) {
+    if (ready_for(look)) {
         sheet_window_->attach(sheet);
         return *sheet_window_;
     }
     delete sheet_window_;
+    const TextSource texts = [this](int id) { return caption(Caption{id}); };
     sheet_window_ = new SheetDialog(owner(), sheet, texts, std::move(look));
     // The window goes with its owner too; the host forgets it as it goes.
     sheet_window_->Bind(wxEVT_DESTROY, [this](wxWindowDestroyEvent& event) {

@@ -9,6 +9,7 @@
 namespace tc::ui::wx {
 
 class SheetDialog;
+struct SheetLook;
 
 // Runs what needs a person as real wxWidgets windows: dialogs and the editor sheet built from
 // their layouts, message boxes, file dialogs and popup menus.
@@ -33,9 +34,13 @@ class WxHost : public Host {
   private:
     // The owner for the next window: the innermost open dialog, else the main window.
     wxWindow* owner() const;
-    // A window for the created `sheet`: the prepared one when it has the same look and owner,
+    // What a window for `sheet` shows in the language of the moment.
+    SheetLook look_of(const PropertySheet& sheet) const;
+    // Whether the prepared window can run a sheet of this look.
+    bool ready_for(const SheetLook& look) const;
+    // A window for the created `sheet`: the prepared one when it is ready for the sheet's look,
     // else a new one.
-    SheetDialog& sheet_window(PropertySheet& sheet);
+    SheetDialog& sheet_window(PropertySheet& sheet, SheetLook look);
 
     wxWindow* main_window_ = nullptr;
     std::vector<wxWindow*> open_dialogs_;
