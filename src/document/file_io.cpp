@@ -16,6 +16,9 @@
 namespace tc {
 namespace {
 
+// What open() and our own openers give for a file they could not open.
+constexpr int kNoFile = -1;
+
 // Closes the descriptor when it goes out of scope.
 class FileDescriptor {
   public:
@@ -23,13 +26,14 @@ class FileDescriptor {
     FileDescriptor(const FileDescriptor&) = delete;
     FileDescriptor& operator=(const FileDescriptor&) = delete;
     ~FileDescriptor() {
-        if (fd_ >= 0) ::close(fd_);
+        if (is_open()) ::close(fd_);
     }
     int get() const { return fd_; }
+    bool is_open() const { return fd_ != kNoFile; }
     // Closes now and reports whether the close succeeded (a delayed write error shows up here).
     bool close() {
         const int fd = fd_;
-        fd_ = -1;
+        fd_ = kNoFile;
         return ::close(fd) == 0;
     }
 
@@ -77,9 +81,9 @@ int with_unused_name(const std::filesystem::path& target, std::string& temp_path
     for (int attempt = 0; attempt < 100; ++attempt) {
         temp_path = temporary_path(target, attempt);
         const int result = make(temp_path);
-        if (result >= 0 || errno != EEXIST) return result;
+        if (result != kNoFile || errno != EEXIST) return result;
     }
-    return -1;
+    return kNoFile;
 }
 
 // Removes the temporary files of `target` whose process no longer runs: a process killed in the
@@ -138,7 +142,7 @@ std::optional<std::string> write_temporary(const std::filesystem::path& target,
                                            std::span<const Byte> bytes, std::error_code& reason) {
     std::string temp_path;
     FileDescriptor unnamed(create_unnamed_beside(target));
-    if (unnamed.get() >= 0) {
+    if (unnamed.is_open()) {
         if (!fill_temporary(unnamed.get(), target, bytes)) {
             reason = last_error();
             return std::nullopt;
@@ -152,7 +156,7 @@ std::optional<std::string> write_temporary(const std::filesystem::path& target,
         // Without /proc the file cannot be named: it is written again under a name.
     }
     FileDescriptor named(create_named_beside(target, temp_path));
-    if (named.get() < 0) {
+    if (!named.is_open()) {
         reason = last_error();
         return std::nullopt;
     }
@@ -193,14 +197,14 @@ std::error_code not_a_file(int fd) {
 // its place is refused instead of blocking; -1 with the reason when it is not a regular file.
 int open_regular_file(const std::filesystem::path& path, int access, std::error_code& reason) {
     const int fd = ::open(path.c_str(), access | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
-    if (fd < 0) {
+    if (fd == kNoFile) {
         reason = last_error();
         return fd;
     }
     reason = not_a_file(fd);
     if (!reason) return fd;
     ::close(fd);
-    return -1;
+    return kNoFile;
 }
 
 // Why `target` may not be written over, if it may not; `exists` tells whether there is a file.
@@ -228,7 +232,7 @@ bool folder_refused(const std::error_code& reason) {
 std::error_code write_in_place(const std::filesystem::path& target, std::span<const Byte> bytes) {
     std::error_code reason;
     FileDescriptor file(open_regular_file(target, O_WRONLY, reason));
-    if (file.get() < 0) return reason;
+    if (!file.is_open()) return reason;
     if (!write_all(file.get(), bytes) || ::ftruncate(file.get(), bytes.size()) != 0 ||
         ::fsync(file.get()) != 0 || !file.close()) {
         return last_error();
@@ -240,7 +244,7 @@ std::error_code write_in_place(const std::filesystem::path& target, std::span<co
 
 bool is_readable_file(const std::filesystem::path& path) {
     std::error_code ignored;
-    return FileDescriptor(open_regular_file(path, O_RDONLY, ignored)).get() >= 0;
+    return FileDescriptor(open_regular_file(path, O_RDONLY, ignored)).is_open();
 }
 
 std::optional<std::vector<Byte>> read_whole_file(const std::filesystem::path& path) {
@@ -256,7 +260,7 @@ std::optional<std::vector<Byte>> read_file_start(const std::filesystem::path& pa
 std::optional<std::vector<Byte>> read_file_start(const std::filesystem::path& path,
                                                  std::size_t limit, std::error_code& reason) {
     FileDescriptor file(open_regular_file(path, O_RDONLY, reason));
-    if (file.get() < 0) return std::nullopt;
+    if (!file.is_open()) return std::nullopt;
 
     std::vector<Byte> contents;
     Byte chunk[65536];

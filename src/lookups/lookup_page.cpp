@@ -280,17 +280,15 @@ std::string LookupPage::text_within(int id, std::size_t limit) {
 
 // Carriage return separates the records themselves, so it cannot separate fields, and a delimited
 // file has no delimiter 0 (the record would read as fixed-length): both are refused and the current
-// delimiter is put back. Other input is corrected.
+// delimiter is put back. The stored delimiter itself is never refused (a damaged file's carriage
+// return is dropped when the page opens), so putting it back ends here. Other input is corrected.
 void LookupPage::delimiter_changed() {
     const CheckedNumber checked = check_number(text(kDelimiterEdit), 0, kMaxDelimiter);
     const bool refused = (checked.number && checked.value == kCarriageReturn) ||
                          (checked.value == 0 && this->checked(kDelimiterRadio));
-    if (refused && !restoring_delimiter_) {
+    if (refused) {
         refuse_delimiter();
-        restoring_delimiter_ = true;
-        set_text(kDelimiterEdit, std::to_string(lookup().delimiter));
-        restoring_delimiter_ = false;
-        return;
+        return set_text(kDelimiterEdit, std::to_string(lookup().delimiter));
     }
     // The corrected text comes back through this handler, which then stores it.
     if (checked.shown) return set_text(kDelimiterEdit, *checked.shown);

@@ -86,8 +86,6 @@ class LookupPage : public ui::Page {
     const texts::ProgramTexts& texts_;
     std::array<LookupRecord, kLookupCount> lookups_{};
     std::size_t current_ = 0;
-    // Set while a refused delimiter is put back, so that putting it back is not checked again.
-    bool restoring_delimiter_ = false;
 };
 
 }  // namespace tc

@@ -89,16 +89,16 @@ void BarcodePage::two_d_slot_clicked(int slot) {
     const bool coupon = slot_checked(slots::kCouponCode);
     switch (slot) {
         case slots::kUpcA:
-            working_[kUpcA] = on ? 1 : 0;
+            working_[kUpcA] = on;
             if (coupon && !upc_a && !ean_13) coupon_off();
             break;
         case slots::kEan13:
-            working_[kEan13] = on ? 1 : 0;
+            working_[kEan13] = on;
             follow_ean13();
             if (coupon && !coupon_readable(upc_a, ean_13, working_[kUpcAPreamble])) coupon_off();
             break;
         case slots::kGs1128:
-            working_[kGs1128] = on ? 1 : 0;
+            working_[kGs1128] = on;
             if (coupon && !on) coupon_off();
             break;
         case slots::kDataBar14_2D:
@@ -106,7 +106,7 @@ void BarcodePage::two_d_slot_clicked(int slot) {
             follow_data_bar_2d();
             break;
         case slots::kImageCapture:
-            working_[kImageCapture] = on ? 1 : 0;
+            working_[kImageCapture] = on;
             tell_settings_page();
             break;
         default:

@@ -383,19 +383,17 @@ void SettingsPage::on_edit_changed(int id) {
 }
 
 // Checked like a Lookup's delimiter: carriage return, and 0 for a counted delimiter, are refused
-// and the field's value put back.
+// and the field's value put back. A stored field is never refused (damaged values are dropped when
+// the page is created, and a counted delimiter is never 0), so putting it back ends here.
 void SettingsPage::ascii_changed(int delimiter) {
     const int id = ascii_edit(delimiter);
     Byte& field = delimiter_field(delimiter);
     const CheckedNumber checked = check_number(text(id), 0, kMaxDelimiter);
     const bool refused = (checked.number && checked.value == kCarriageReturn) ||
                          (checked.value == 0 && delimiter <= delimiter_count_);
-    if (refused && !restoring_) {
+    if (refused) {
         refuse_delimiter();
-        restoring_ = true;
-        set_text(id, std::to_string(field));
-        restoring_ = false;
-        return;
+        return set_text(id, std::to_string(field));
     }
     // The corrected text comes back through this handler, which then stores it.
     if (checked.shown) return set_text(id, *checked.shown);
@@ -414,12 +412,9 @@ void SettingsPage::character_changed(int delimiter) {
     const Byte value = typed.empty() ? 0 : static_cast<Byte>(typed[0]);
     Byte& field = delimiter_field(delimiter);
     const bool refused = value == kCarriageReturn || (value == 0 && delimiter <= delimiter_count_);
-    if (refused && !restoring_) {
+    if (refused) {
         refuse_delimiter();
-        restoring_ = true;
-        set_text(text_edit(delimiter), character_of(field));
-        restoring_ = false;
-        return;
+        return set_text(text_edit(delimiter), character_of(field));
     }
     if (value == field) return;
     field = value;
@@ -447,17 +442,14 @@ void SettingsPage::display_time_changed() {
     settings_.entry_display_time = static_cast<Byte>(checked.value);
 }
 
+// The stored password is never refused (a damaged one is dropped when the page is created), so
+// putting it back ends here.
 void SettingsPage::password_changed() {
     const std::string typed = text(kPasswordEdit);
-    if (!restoring_) {
-        if (const int refusal = password_refusal(typed)) {
-            texts::text_message_box(texts_, host(), texts::kTitleWarning, refusal,
-                                    texts::kWarningStyle);
-            restoring_ = true;
-            set_text(kPasswordEdit, slot_text(settings_.password));
-            restoring_ = false;
-            return;
-        }
+    if (const int refusal = password_refusal(typed)) {
+        texts::text_message_box(texts_, host(), texts::kTitleWarning, refusal,
+                                texts::kWarningStyle);
+        return set_text(kPasswordEdit, slot_text(settings_.password));
     }
     store_text(settings_.password, typed);
 }

@@ -114,8 +114,6 @@ class SettingsPage : public ui::Page {
     int delimiter_count_ = 0;
     // Stops an "ASCII :" edit and the "Text :" edit below it from updating each other in turn.
     bool echo_guard_ = false;
-    // Set while a refused delimiter or password is put back, so that it is not checked again.
-    bool restoring_ = false;
 };
 
 }  // namespace tc

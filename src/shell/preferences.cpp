@@ -1,6 +1,7 @@
 #include "shell/preferences.h"
 
 #include <algorithm>
+#include <ranges>
 
 #include "document/file_io.h"
 #include "platform/platform.h"
@@ -22,11 +23,10 @@ constexpr std::size_t kMenuTextTail = 22;
 // count as one and an empty line yields no piece.
 std::vector<std::string_view> ini_pieces(std::string_view text, std::size_t limit) {
     std::vector<std::string_view> pieces;
-    std::size_t start = 0;
-    while (pieces.size() < limit && start < text.size()) {
-        const std::size_t end = std::min(text.find(kLineEnd, start), text.size());
-        if (end > start) pieces.push_back(text.substr(start, end - start));
-        start = end + 1;
+    for (const auto piece : std::views::split(text, kLineEnd)) {
+        if (piece.empty()) continue;
+        if (pieces.size() == limit) break;
+        pieces.emplace_back(piece.begin(), piece.end());
     }
     return pieces;
 }

@@ -89,12 +89,13 @@ TEST_F(PropertiesDialogTest, StartPositionIsLimitedByTheLine) {
     EXPECT_EQ(working.partial_start_high[0], 0);
     EXPECT_EQ(working.partial_length[0], 160);  // OK turns a length of 0 into 160
 
+    // Row #1 as the "large data" line: the "read from 2D" line below must find it there.
     use_2d_reader();
-    document->forms[0].data_type[3] = kTypeLargeData;
-    store_split_length(1000, document->forms[0].max_length_high[3],
-                       document->forms[0].max_length_low[3]);
-    document->forms[0].partial_on[3] = 1;
-    open_line(3, kTypeLargeData, [](ui::Dialog& d) {
+    document->forms[0].data_type[0] = kTypeLargeData;
+    store_split_length(1000, document->forms[0].max_length_high[0],
+                       document->forms[0].max_length_low[0]);
+    document->forms[0].partial_on[0] = 1;
+    open_line(0, kTypeLargeData, [](ui::Dialog& d) {
         EXPECT_FALSE(d.enabled(kAutoEnterList));
         EXPECT_EQ(d.selection(kAutoEnterList), 1);
         d.user_types(kStartEdit, "300");
@@ -105,10 +106,10 @@ TEST_F(PropertiesDialogTest, StartPositionIsLimitedByTheLine) {
         EXPECT_EQ(d.text(kFixedLengthEdit), "2048");
         d.user_presses_ok();
     });
-    EXPECT_EQ(working.partial_start_high[3], 1);
-    EXPECT_EQ(working.partial_start_low[3], 140);
-    EXPECT_EQ(split_length(working.fixed_length_high[3], working.fixed_length_low[3]), 2048);
-    EXPECT_EQ(working.auto_enter[3], 1);
+    EXPECT_EQ(working.partial_start_high[0], 1);
+    EXPECT_EQ(working.partial_start_low[0], 140);
+    EXPECT_EQ(split_length(working.fixed_length_high[0], working.fixed_length_low[0]), 2048);
+    EXPECT_EQ(working.auto_enter[0], 1);
 
     // A "read from 2D" line reads within the Form's "large data" line.
     document->forms[0].partial_on[5] = 1;
