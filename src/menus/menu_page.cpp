@@ -28,11 +28,11 @@ bool is_blank(const std::string& name) {
     return name.find_first_not_of(' ') == std::string::npos;
 }
 
-// The item (1-10) whose control `id` is, with `column` the identifier function of its column;
-// 0 when it is none of them.
-int item_of(int id, int (*column)(int)) {
-    const int item = id - column(0);
-    return item >= 1 && item <= MenuPage::kShownItems ? item : 0;
+// The index (0-9) of the item whose control `id` is, with `column` the identifier function of its
+// column. Every edit but the caption is an item's name, every list but the Menu and Esc lists an
+// item's next screen; an identifier of another control is a fault, which `at` reports.
+std::size_t item_of(int id, int (*column)(int)) {
+    return static_cast<std::size_t>(id - column(1));
 }
 
 // The 31 screens in screen-code order: the runtime's main screen, Forms 1-20, Menus 1-10.
@@ -130,11 +130,10 @@ void MenuPage::on_edit_changed(int id) {
         store_text(menu().caption, text(id).substr(0, kMenuTextLength));
         return;
     }
-    if (const int item = item_of(id, item_name_edit)) {
-        const std::string name = text(id).substr(0, kMenuTextLength);
-        store_text(menu().item_name[static_cast<std::size_t>(item - 1)], name);
-        enable(item_next_list(item), !is_blank(name));
-    }
+    const std::size_t item = item_of(id, item_name_edit);
+    const std::string name = text(id).substr(0, kMenuTextLength);
+    store_text(menu().item_name.at(item), name);
+    enable(item_next_list(static_cast<int>(item) + 1), !is_blank(name));
 }
 
 void MenuPage::on_selection_changed(int id) {
@@ -146,8 +145,8 @@ void MenuPage::on_selection_changed(int id) {
         show_menu();
     } else if (id == kEscList) {
         menu().esc_target = static_cast<Byte>(chosen);
-    } else if (const int item = item_of(id, item_next_list)) {
-        menu().item_target[static_cast<std::size_t>(item - 1)] = static_cast<Byte>(chosen);
+    } else {
+        menu().item_target.at(item_of(id, item_next_list)) = static_cast<Byte>(chosen);
     }
 }
 

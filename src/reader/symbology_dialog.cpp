@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <optional>
 #include <string>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -392,7 +393,7 @@ void SymbologyDialog::store_lengths(const symbology::Binding& b, std::size_t ind
         if (mode == kMaxMinChoice) {
             first = std::max(first, 1);
             second = std::max(second, 1);
-            if (first < second) std::swap(first, second);
+            std::tie(second, first) = std::minmax({first, second});
         }
         working_[b.byte] = to_byte(mode);
     } else {
@@ -400,7 +401,7 @@ void SymbologyDialog::store_lengths(const symbology::Binding& b, std::size_t ind
         if (mode < 0) return;
         if (mode < kTwoLengths) second = 0;
         if (mode < kOneLength) first = 0;
-        if (mode == kRange && first > second) std::swap(first, second);
+        if (mode == kRange) std::tie(first, second) = std::minmax({first, second});
         working_[b.byte] = to_byte(mode);
     }
     working_[b.byte + 1] = to_byte(first);

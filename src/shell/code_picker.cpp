@@ -139,8 +139,10 @@ void CodePicker::on_command(int id) {
     invalidate(ids::kResultBox);
 }
 
+// A point left of or above the grid falls in its header column or row (division rounds toward
+// zero), which holds no code.
 void CodePicker::on_area_clicked(int id, ui::Point p) {
-    if (id != ids::kGrid || p.x < 0 || p.y < 0) return;
+    if (id != ids::kGrid) return;
     const ui::Rect area = control(ids::kGrid).rect;
     const int column = p.x / (area.width / kGridCells) - 1;
     const int row = p.y / (area.height / kGridCells) - 1;

@@ -303,32 +303,33 @@ TEST_F(FormPageTest, ChoosingATypeResetsThePropertiesItCannotKeep) {
         {kTypePause, kTypePause, false},  // the same type again keeps everything
         {kTypePrompt, kTypeImage, true},
     };
+    const std::array switches = {&FormRecord::fixed_length_on, &FormRecord::initial_on,
+                                 &FormRecord::prefix_on, &FormRecord::suffix_on,
+                                 &FormRecord::leading_code_on};
     for (const Change& c : changes) {
         SCOPED_TRACE(testing::Message() << int{c.from} << " to " << int{c.to});
         reset_design_document(*document, *texts);
         use_2d_reader();
         FormRecord& stored = document->forms[0];
         stored.data_type[1] = c.from;
-        stored.fixed_length_on[1] = 1;
+        for (const auto on : switches) (stored.*on)[1] = 1;
         stored.check_digit[1] = 3;
         stored.partial_length[1] = 7;
         stored.partial_start_low[1] = stored.save_file_path[1] = 5;
         stored.input_mark[1] = '*';
         stored.auto_enter[1] = 2;
-        stored.leading_code_on[1] = 1;
         if (c.from == kTypeReadFrom2D) stored.data_type[0] = kTypeLargeData;
         run_page([&](ui::PropertySheet&, FormPage& page) {
             choose_type(page, 1, c.to);
             const FormRecord& form = page.working_forms()[0];
             ASSERT_EQ(form.data_type[1], c.to);
-            EXPECT_EQ(form.fixed_length_on[1], c.resets ? 0 : 1);
+            for (const auto on : switches) EXPECT_EQ((form.*on)[1], c.resets ? 0 : 1);
             EXPECT_EQ(form.check_digit[1], c.resets ? 0 : 3);
             EXPECT_EQ(form.partial_length[1], c.resets ? 20 : 7);
             EXPECT_EQ(form.partial_start_low[1], c.resets ? 0 : 5);
             EXPECT_FALSE(c.resets && form.save_file_path[1] != 0);
             EXPECT_FALSE(c.resets && page.input_marks()[0][1]);  // the mark goes with a reset
             EXPECT_EQ(form.auto_enter[1], c.resets ? 1 : 2);
-            EXPECT_EQ(form.leading_code_on[1], c.resets ? 0 : 1);
         });
     }
 }

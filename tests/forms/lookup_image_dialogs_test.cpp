@@ -44,13 +44,13 @@ TEST_F(LineDialogsTest, LookupPropertiesHangOnSaveFieldData) {
         d.user_types(kFixedLengthEdit, "300");
         EXPECT_EQ(d.text(kFixedLengthEdit), "160");
         d.user_chooses(kAlignmentList, 2);
-        d.user_clicks(kPrefixCheck);
+        for (const int check : {kPrefixCheck, kSuffixCheck}) d.user_clicks(check);
         EXPECT_TRUE(d.enabled(kPrefixField));
         // Clearing "Save field data" keeps the flags but locks their fields.
         d.user_clicks(kSaveFieldCheck);
         EXPECT_TRUE(d.checked(kFixedLengthCheck));
         EXPECT_FALSE(d.enabled(kFixedLengthEdit));
-        EXPECT_FALSE(d.enabled(kPrefixField));
+        EXPECT_FALSE(d.enabled(kPrefixField) || d.enabled(kSuffixField));
         d.user_presses_ok();
     });
     EXPECT_EQ(working.initial_on[2], 0);

@@ -28,6 +28,8 @@ TEST_F(LookupPageTest, ShowsTheListsAndTheStoredLookup) {
     second.delimiter = 59;
     second.no_match_action = 4;
     second.bad_format_action = 2;
+    second.export_rename = 1;
+    store_text(second.export_name, "Stock  ");
     second.field_type[1] = 5;
     store_text(second.field_name[0], "Item");
     second.field_length_low[0] = 10;
@@ -59,6 +61,7 @@ TEST_F(LookupPageTest, ShowsTheListsAndTheStoredLookup) {
         EXPECT_TRUE(page.checked(P::kDelimiterRadio));
         EXPECT_FALSE(page.checked(P::kFixedLengthRadio));
         EXPECT_EQ(page.text(P::kDelimiterEdit), "59");
+        EXPECT_EQ(page.text(P::kExportNameEdit), "Stock");  // a renamed export loses end spaces
         EXPECT_EQ(page.text(P::kLengthLabel), "Max length");
         EXPECT_EQ(page.selection(P::kNoMatchList), 4);
         EXPECT_EQ(page.selection(P::kBadFormatList), 2);

@@ -277,9 +277,8 @@ TEST_F(BarcodePageTest, TwoDModeForcesLaserAndWritesItsSettings) {
         EXPECT_EQ(page.selection(ids::kReaderList), 2);
         EXPECT_EQ(page.items(ids::kScanMode2DList).size(), 2u);
         EXPECT_EQ(page.selection(ids::kScanMode2DList), 1);
-        EXPECT_FALSE(page.enabled(ids::kScanMode2DList));
-        EXPECT_FALSE(page.enabled(ids::kScanMode2DLabel));
-        EXPECT_FALSE(page.enabled(ids::kSameBarcodeEdit));
+        for (const int id : {ids::kScanMode2DList, ids::kScanMode2DLabel, ids::kSameBarcodeEdit})
+            EXPECT_FALSE(page.enabled(id)) << id;
         EXPECT_EQ(page.selection(ids::kAimingList), 1);
         EXPECT_EQ(page.selection(ids::kRedundancyLevelList), 2);
         EXPECT_EQ(page.items(ids::kRedundancyLevelList).front(), "Level 1");
