@@ -229,8 +229,8 @@ void FormPage::max_length_changed(std::size_t row) {
     // "boolean" takes exactly one character.
     if (type == kTypeBoolean) {
         store_split_length(1, f.max_length_high[row], f.max_length_low[row]);
-    } else if (f.min_length[row] > std::min(input.value, kMaxLineLength)) {
-        set_text(row_control(min_length_edit, row), std::to_string(input.value));
+    } else {
+        min_length_changed(row);  // the minimum stays within the new maximum
     }
     const int list = row_control(link_list, row);
     if (input.value > kMaxLineLength && f.partial_on[row] == 0) {

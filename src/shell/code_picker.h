@@ -40,6 +40,9 @@ std::string code_field_text(std::string_view labels_text);
 // After the dialog has run, field_text() is the text the code field must show.
 class CodePicker : public ui::Dialog {
   public:
+    static constexpr int kGridCells = 17;  // a heading row and column around 16 x 16 codes
+    static constexpr int kCodesPerColumn = 16;
+
     CodePicker(const texts::ProgramTexts& texts, CodeFieldRole role, std::span<Byte> codes);
 
     // Clicks in the grid area are in the area's own coordinates; the grid has 17 x 17 cells of
