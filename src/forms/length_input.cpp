@@ -1,12 +1,13 @@
 #include "forms/length_input.h"
 
 #include <algorithm>
+#include <limits>
 
 namespace tc {
 namespace {
 
-// Values stop growing here, far above every limit, so that a long run of digits cannot overflow.
-constexpr int kValueCeiling = 1'000'000;
+// Values stop growing here, above every limit, so that a long run of digits cannot overflow.
+constexpr int kValueCeiling = (std::numeric_limits<int>::max() - 9) / 10;
 
 bool is_number(std::string_view text) {
     return !text.empty() &&

@@ -3,12 +3,6 @@
 #include <algorithm>
 
 namespace tc {
-namespace {
-
-// Values stop growing here, far above every limit, so that a long run of digits cannot overflow.
-constexpr int kValueCeiling = 1'000'000;
-
-}  // namespace
 
 CheckedNumber check_number(std::string_view text, int empty_value, int maximum) {
     CheckedNumber checked;
@@ -17,10 +11,11 @@ CheckedNumber check_number(std::string_view text, int empty_value, int maximum) 
     if (!checked.number) {
         checked.value = empty_value;
     } else {
+        // Held at the maximum while the digits are read, so that a long run of them cannot
+        // overflow.
         for (const char c : text) {
-            checked.value = std::min(checked.value * 10 + (c - '0'), kValueCeiling);
+            checked.value = std::min(checked.value * 10 + (c - '0'), maximum);
         }
-        checked.value = std::min(checked.value, maximum);
     }
     std::string plain = std::to_string(checked.value);
     if (plain != text) checked.shown = std::move(plain);

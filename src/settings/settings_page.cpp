@@ -129,7 +129,6 @@ void SettingsPage::on_created() {
     settings_ = document_.system;
     drop_unusable_delimiters();
     drop_unusable_password();
-    echo_guard_ = false;
     fill_lists();
     show_settings();
 }
@@ -399,10 +398,8 @@ void SettingsPage::ascii_changed(int delimiter) {
     if (checked.shown) return set_text(id, *checked.shown);
     if (checked.value == field) return;
     field = static_cast<Byte>(checked.value);
-    if (echo_guard_) return;
-    echo_guard_ = true;
+    // The partner edit's handling finds this value already stored and goes no further.
     set_text(text_edit(delimiter), character_of(field));
-    echo_guard_ = false;
 }
 
 // A carriage return (pasted, as it cannot be typed into the one-character edit), or an emptied edit
@@ -418,10 +415,7 @@ void SettingsPage::character_changed(int delimiter) {
     }
     if (value == field) return;
     field = value;
-    if (echo_guard_) return;
-    echo_guard_ = true;
     set_text(ascii_edit(delimiter), std::to_string(value));
-    echo_guard_ = false;
 }
 
 // A text longer than its slot holds (from a damaged file) is cut in the edit as well, so that the

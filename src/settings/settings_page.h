@@ -112,8 +112,6 @@ class SettingsPage : public ui::Page {
     const texts::ProgramTexts& texts_;
     SystemSettingsRecord settings_{};
     int delimiter_count_ = 0;
-    // Stops an "ASCII :" edit and the "Text :" edit below it from updating each other in turn.
-    bool echo_guard_ = false;
 };
 
 }  // namespace tc

@@ -17,13 +17,12 @@ constexpr int kCodesPerColumn = CodePicker::kCodesPerColumn;
 constexpr std::size_t kMaxPrefixSuffixCodes = 10;
 constexpr int kTextTooManyCharacters = 2853;
 
-constexpr std::array<std::string_view, 0x1D> kControlKeyLabels{
-    "NUL", "Ins",   "Del",  "Home",  "End",  "Up",  "Down", "Left", "BS",  "HT",
-    "LF",  "Right", "PgUp", "Enter", "PgDn", "F1",  "F2",   "F3",   "F4",  "F5",
-    "F6",  "F7",    "F8",   "F9",    "F10",  "F11", "F12",  "ESC",  "Exec"};
-
-// The disabled separators 0x1D-0x1F have no key of their own; they show their ASCII names.
-constexpr std::array<std::string_view, 3> kSeparatorLabels{"GS", "RS", "US"};
+// The keys that codes 0x00-0x1C stand for; the disabled separators 0x1D-0x1F have no key of their
+// own and show their ASCII names.
+constexpr std::array<std::string_view, 0x20> kControlLabels{
+    "NUL",   "Ins",  "Del",   "Home", "End", "Up",  "Down", "Left", "BS", "HT", "LF",
+    "Right", "PgUp", "Enter", "PgDn", "F1",  "F2",  "F3",   "F4",   "F5", "F6", "F7",
+    "F8",    "F9",   "F10",   "F11",  "F12", "ESC", "Exec", "GS",   "RS", "US"};
 
 // Where each arrow key moves the selection in the grid: a column is a high nibble, a row a low one.
 struct ArrowStep {
@@ -53,8 +52,7 @@ std::size_t max_code_count(CodeFieldRole role) {
 }
 
 std::string code_label(Byte code) {
-    if (code < kControlKeyLabels.size()) return std::string(kControlKeyLabels[code]);
-    if (code < 0x20) return std::string(kSeparatorLabels[code - kControlKeyLabels.size()]);
+    if (code < kControlLabels.size()) return std::string(kControlLabels[code]);
     if (code == 0x20) return "SP";
     if (code == 0x26) return "&&";
     if (code == 0x7F) return "DEL";

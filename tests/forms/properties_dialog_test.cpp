@@ -175,6 +175,7 @@ TEST_F(PropertiesDialogTest, FixedDataAndMsqiLinesHaveNoBarcodeOptions) {
     msqi_form.prefix_on[1] = msqi_form.suffix_on[1] = 1;
     open_line(1, kTypeMsqi, [](ui::Dialog& d) {
         EXPECT_FALSE(d.enabled(kPrefixCheck));
+        EXPECT_TRUE(d.checked(kPrefixCheck) && d.checked(kSuffixCheck));  // as stored
         EXPECT_FALSE(d.enabled(kPrefixField) || d.enabled(kSuffixField));
         EXPECT_FALSE(d.enabled(kAutoEnterList));
         EXPECT_TRUE(d.enabled(kInitialCheck));  // no link
