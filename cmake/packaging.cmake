@@ -106,7 +106,8 @@ set(CPACK_COMPONENT_GUI_DESCRIPTION
     "one design file (*.T73). This package holds the window program tc7350; the\n"
     "command-line tool is in the package t73.")
 # dpkg-shlibdeps (dpkg-dev) derives the dependencies from the libraries the programs link: the
-# wxWidgets runtime (libwxgtk3.2-1, libwxbase3.2-1) for tc7350 only, the C and C++ runtimes.
+# wxWidgets runtime (libwxgtk3.2-1, libwxbase3.2-1) and GTK for tc7350 only, the C and C++
+# runtimes.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 include(CPack)
 

@@ -11,6 +11,11 @@
 #include "ui/wx/layout_scale.h"
 #include "ui/wx/text_conversion.h"
 
+#ifdef __WXGTK__
+// From GTK, which the wxWidgets library is built on; its development files are not needed for it.
+extern "C" void gtk_widget_realize(GtkWidget* widget);
+#endif
+
 namespace tc::ui::wx {
 
 SheetLook sheet_look(const PropertySheet& sheet, const TextSource& texts, const wxString& ok,
@@ -101,6 +106,11 @@ void SheetDialog::prepare() {
     Layout();
     Fit();
     Centre();
+#ifdef __WXGTK__
+    // A window that exists on the display is shown at once; one that does not is first made, and
+    // then shown only after the window manager has told the size of its frame.
+    gtk_widget_realize(GetHandle());
+#endif
 }
 
 int SheetDialog::run() {
