@@ -458,10 +458,10 @@ const Member* find_member(std::string_view name) {
 }
 
 std::optional<std::size_t> binding_of(const Member& member, std::size_t byte) {
-    for (std::size_t i = 0; i < member.bindings.size(); ++i) {
-        if (member.bindings[i].byte == byte) return i;
-    }
-    return std::nullopt;
+    const auto found = std::find_if(member.bindings.begin(), member.bindings.end(),
+                                    [byte](const Binding& b) { return b.byte == byte; });
+    if (found == member.bindings.end()) return std::nullopt;
+    return static_cast<std::size_t>(found - member.bindings.begin());
 }
 
 std::vector<int> captioned_controls(const Member& member) {

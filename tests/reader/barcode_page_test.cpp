@@ -425,10 +425,12 @@ TEST_F(BarcodePageTest, CouponCodeOpensTheCouponSettingWhenItsDecodersAreMissing
     });
     test::expect_bytes(reader(), {{208, 1}, {202, 1}, {191, 1}, {195, 0}, {211, 1}});
 
-    // GS1-128 off: the setting switches it on with Coupon Code; a preamble of 0 stays.
+    // GS1-128 off, and no coupon kind chosen: as UPC-A can read coupons, the page still switches
+    // Coupon Code on after the setting, and GS1-128 with it; a preamble of 0 stays.
     test::set_bytes(reader(), {{208, 0}, {211, 0}, {202, 0}});
     host.on_dialog("COUPON_CODE_2D", [](ui::Dialog& d) {
         EXPECT_TRUE(d.checked(coupon::kUpcACheck));
+        d.user_clicks(coupon::kUpcACheck);
         d.user_presses_ok();
     });
     host.on_dialog("COUPON_CODE_CONTENT", [](ui::Dialog& d) { d.user_presses_ok(); });
