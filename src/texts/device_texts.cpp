@@ -69,27 +69,6 @@ constexpr std::size_t kDeviceTextLength = kDeviceSlotSize - 1;
 // Table 47: the 2D image properties screen, taken from the program's current language on Open.
 constexpr std::size_t kImageTextsTable = 46;
 
-constexpr bool tables_hold_all_slots() {
-    std::size_t slots = 0;
-    for (const DeviceTable& table : kDeviceTables) slots += static_cast<std::size_t>(table.slots);
-    return slots == kDeviceSlotCount;
-}
-
-constexpr bool tables_are_disjoint() {
-    for (std::size_t a = 0; a < kDeviceTables.size(); ++a) {
-        for (std::size_t b = a + 1; b < kDeviceTables.size(); ++b) {
-            const DeviceTable& x = kDeviceTables[a];
-            const DeviceTable& y = kDeviceTables[b];
-            if (x.first_id < y.first_id + y.slots && y.first_id < x.first_id + x.slots) {
-                return false;
-            }
-        }
-    }
-    return true;
-}
-
-static_assert(tables_hold_all_slots(), "the device text tables hold 620 slots");
-static_assert(tables_are_disjoint(), "every device text lives in exactly one slot");
 static_assert(kDeviceTables[kImageTextsTable].first_id == 3741 &&
               kDeviceTables[kImageTextsTable].slots == 20);
 

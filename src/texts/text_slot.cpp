@@ -26,8 +26,9 @@ void remove_trailing_spaces(std::span<Byte> slot) {
     while (n > 0 && slot[n - 1] == ' ') slot[--n] = 0;
 }
 
+// A text longer than `n` ends inside the slot, so position `n` lies within it.
 void cut_text(std::span<Byte> slot, std::size_t n) {
-    if (n < slot.size() && slot_text_length(slot) > n) slot[n] = 0;
+    if (slot_text_length(slot) > n) slot[n] = 0;
 }
 
 void clear_slot(std::span<Byte> slot) { std::fill(slot.begin(), slot.end(), Byte{0}); }
