@@ -1,3 +1,5 @@
+#include <algorithm>
+
 #include "forms/form_page.h"
 #include "forms/length_input.h"
 #include "forms/line_type_fit.h"
@@ -54,9 +56,7 @@ void FormPage::apply_msqi_layout(bool on) {
         }
         show_input_source(row, kInputSourceAll);
         const int max_edit = row_control(max_length_edit, row);
-        if (length_value(text(max_edit)) > kMaxLineLength) {
-            set_text(max_edit, std::to_string(kMaxLineLength));
-        }
+        set_text(max_edit, std::to_string(std::min(length_value(text(max_edit)), kMaxLineLength)));
     }
     const Byte msqi_types[kMsqiRows] = {kTypeText, kTypeMsqi};
     for (std::size_t row = 0; row < kMsqiRows; ++row) {

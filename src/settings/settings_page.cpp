@@ -327,8 +327,7 @@ void SettingsPage::on_command(int id) {
     }
     if (id == kPressEnterRadio) {
         select_display_time_kind(false);
-        settings_.entry_display_time = 0;
-        set_text(kDisplayTimeEdit, "0");
+        set_text(kDisplayTimeEdit, "0");  // which stores 0
         enable(kDisplayTimeEdit, false);
         enable(kDisplayTimeLabel, false);
         return;
