@@ -10,7 +10,8 @@ std::size_t slot_text_length(std::span<const Byte> slot) {
 }
 
 std::string slot_text(std::span<const Byte> slot) {
-    return std::string(slot.begin(), slot.begin() + static_cast<std::ptrdiff_t>(slot_text_length(slot)));
+    return std::string(slot.begin(),
+                       slot.begin() + static_cast<std::ptrdiff_t>(slot_text_length(slot)));
 }
 
 std::size_t store_text(std::span<Byte> slot, std::string_view text) {
@@ -31,6 +32,8 @@ void cut_text(std::span<Byte> slot, std::size_t n) {
     if (slot_text_length(slot) > n) slot[n] = 0;
 }
 
-void clear_slot(std::span<Byte> slot) { std::fill(slot.begin(), slot.end(), Byte{0}); }
+void clear_slot(std::span<Byte> slot) {
+    std::fill(slot.begin(), slot.end(), Byte{0});
+}
 
 }  // namespace tc
