@@ -49,9 +49,7 @@ TEST_F(MsqiLayoutTest, SwitchingMsqiOnWithoutALookupFile) {
         EXPECT_EQ(page.selection(kNextList), 3);
         EXPECT_EQ(form.record_mode, 0);
         EXPECT_EQ(form.key_field, 0);
-        EXPECT_FALSE(page.enabled(kNextList));
-        EXPECT_FALSE(page.enabled(kRecordList));
-        EXPECT_FALSE(page.enabled(kKeyFieldList));
+        for (const int id : {kNextList, kRecordList, kKeyFieldList}) EXPECT_FALSE(page.enabled(id));
         for (int row : {0, 1}) {
             EXPECT_EQ(form.input_source[row], 3);
             EXPECT_FALSE(page.enabled(data_type_list(row)));

@@ -82,6 +82,7 @@ TEST_F(LineDialogsTest, ImagePathChecksAreCoupled) {
             EXPECT_TRUE(d.checked(kSavePathCheck));
             EXPECT_FALSE(d.enabled(kSavePathCheck));
             EXPECT_TRUE(d.enabled(kCheckPathCheck));
+            d.user_clicks(kCheckPathCheck);
             d.user_clicks(kFixedLengthCheck);
             d.user_types(kFixedLengthEdit, "300");
             EXPECT_EQ(d.text(kFixedLengthEdit), "255");
@@ -96,8 +97,8 @@ TEST_F(LineDialogsTest, ImagePathChecksAreCoupled) {
             EXPECT_TRUE(page.enabled(page_ids::max_length_edit(4)));
             EXPECT_TRUE(page.input_marks()[0][4]);
         });
-    EXPECT_EQ(working.edit_file_path[4], 1);
-    EXPECT_EQ(working.save_file_path[4], 1);
+    EXPECT_TRUE(working.edit_file_path[4] == 1 && working.save_file_path[4] == 1 &&
+                working.check_file_path[4] == 1);
     EXPECT_EQ(working.fixed_length_low[4], 255);
     EXPECT_EQ(slot_text(working.initial_text[4]), "\\Storage Card\\Photos");
     EXPECT_EQ(working.input_mark[4], '?');
@@ -106,7 +107,7 @@ TEST_F(LineDialogsTest, ImagePathChecksAreCoupled) {
         4, kTypeImage, "IMAGEPROPERTIESDLG",
         [](ui::Dialog& d) {
             using namespace image_ids;
-            EXPECT_TRUE(d.checked(kInputMarkCheck));
+            EXPECT_TRUE(d.checked(kInputMarkCheck) && d.checked(kCheckPathCheck));  // as stored
             d.user_clicks(kEditPathCheck);
             EXPECT_FALSE(d.checked(kSavePathCheck));
             EXPECT_TRUE(d.enabled(kSavePathCheck));
@@ -117,8 +118,7 @@ TEST_F(LineDialogsTest, ImagePathChecksAreCoupled) {
             d.user_presses_ok();
         },
         [](FormPage& page) { EXPECT_FALSE(page.enabled(page_ids::max_length_edit(4))); });
-    EXPECT_EQ(working.edit_file_path[4], 0);
-    EXPECT_EQ(working.save_file_path[4], 1);
+    EXPECT_TRUE(working.edit_file_path[4] == 0 && working.save_file_path[4] == 1);
 }
 
 TEST_F(LineDialogsTest, ImageCancelRestoresTheRecordAndTheMarkState) {

@@ -160,11 +160,9 @@ TEST_F(PropertiesDialogTest, CheckDigitAndLists) {
 TEST_F(PropertiesDialogTest, FixedDataAndMsqiLinesHaveNoBarcodeOptions) {
     document->forms[0].partial_on[0] = 1;
     open_line(0, kTypeFixedData, [](ui::Dialog& d) {
-        EXPECT_FALSE(d.enabled(kInitialCheck));
-        EXPECT_FALSE(d.enabled(kInputMarkCheck));
-        EXPECT_FALSE(d.enabled(kPartialCheck));
-        EXPECT_FALSE(d.enabled(kStartEdit));
-        EXPECT_FALSE(d.enabled(kCheckDigitCheck));
+        for (const int id :
+             {kInitialCheck, kInputMarkCheck, kPartialCheck, kStartEdit, kCheckDigitCheck})
+            EXPECT_FALSE(d.enabled(id)) << id;
         EXPECT_TRUE(d.enabled(kPrefixCheck));
         d.user_presses_ok();
     });

@@ -408,6 +408,13 @@ TEST_F(BarcodePageTest, CouponCodeOpensTheCouponSettingWhenItsDecodersAreMissing
     EXPECT_EQ(host.dialogs_shown(), std::vector<std::string>{"COUPON_CODE_2D"});
     test::expect_bytes(reader(), {{208, 0}, {202, 2}});
 
+    // Proceeding without a coupon kind while UPC-A cannot read coupons switches nothing on.
+    reader()[211] = 0;
+    host.on_dialog("COUPON_CODE_2D", [](ui::Dialog& d) { d.user_presses_ok(); });
+    host.on_dialog("COUPON_CODE_CONTENT", [](ui::Dialog& d) { d.user_presses_ok(); });
+    apply([&](BarcodePage& page) { page.user_clicks(slot_check(23)); });
+    test::expect_bytes(reader(), {{208, 0}, {211, 0}, {202, 2}});
+
     // UPC-A coupon codes: the note changes the preamble, Proceed switches Coupon Code on.
     host.on_dialog("COUPON_CODE_2D", [](ui::Dialog& d) {
         EXPECT_FALSE(d.checked(coupon::kUpcACheck));

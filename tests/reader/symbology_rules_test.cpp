@@ -119,10 +119,8 @@ TEST_F(SymbologyRulesTest, TwoDLengthsFollowTheModeAndAreCheckedOnOk) {
     // Any Length disables both edits and stores 0 and 0.
     run(name, [&](ui::Dialog& d) {
         d.user_chooses(mode, 0);
-        EXPECT_FALSE(d.enabled(first));
-        EXPECT_FALSE(d.enabled(first_label));
-        EXPECT_FALSE(d.enabled(second));
-        EXPECT_FALSE(d.enabled(second_label));
+        for (const int id : {first, first_label, second, second_label})
+            EXPECT_FALSE(d.enabled(id)) << id;
         d.user_presses_ok();
     });
     EXPECT_EQ(lengths(), (std::vector<int>{0, 0, 0}));
