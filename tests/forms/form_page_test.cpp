@@ -282,6 +282,14 @@ TEST_F(FormPageTest, WithoutThe2DReaderTheTwoDTypesAreGone) {
         page.user_opens_dropdown(data_type_list(4));
         EXPECT_EQ(page.items(data_type_list(4)).size(), 16u);
     });
+    // The reader taken away while the page is open: a 2D type offered by a list goes.
+    use_2d_reader();
+    run_page([&](ui::PropertySheet&, FormPage& page) {
+        page.user_opens_dropdown(data_type_list(4));
+        document->reader_working[reader::kReaderTypeBits] = reader::kType1D;
+        page.reader_switched();
+        EXPECT_EQ(page.items(data_type_list(4)).size(), 16u);
+    });
 }
 
 // Choosing a data type resets the line's properties when the new type cannot keep what the old

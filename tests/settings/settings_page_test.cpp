@@ -49,8 +49,7 @@ TEST_F(SettingsPageTest, ShowsTheListsAndANewDesignsSettings) {
         EXPECT_TRUE(page.enabled(P::kDisplayTimeEdit));
         EXPECT_FALSE(page.enabled(P::kAutoRunCheck));
         EXPECT_EQ(page.selection(P::kColorList), 1);
-        EXPECT_FALSE(page.enabled(P::kFileTitleEdit));
-        EXPECT_FALSE(page.enabled(P::kImageCaptureCheck));
+        EXPECT_FALSE(page.enabled(P::kFileTitleEdit) || page.enabled(P::kImageCaptureCheck));
         EXPECT_TRUE(host.messages().empty());
         sheet.user_presses_cancel();
     });
@@ -87,8 +86,7 @@ TEST_F(SettingsPageTest, DelimiterEditsMirrorEachOther) {
         EXPECT_EQ(page.page_copy().data_delimiter_1, 255);
 
         page.user_chooses(P::kDelimiterCountList, 2);
-        EXPECT_TRUE(page.enabled(P::ascii_edit(2)));
-        EXPECT_TRUE(page.enabled(P::text_edit(2)));
+        EXPECT_TRUE(page.enabled(P::ascii_edit(2)) && page.enabled(P::text_edit(2)));
         page.user_types(P::text_edit(2), "\t");
         EXPECT_EQ(page.text(P::ascii_edit(2)), "9");
         EXPECT_EQ(page.page_copy().data_delimiter_2, 9);
@@ -168,22 +166,19 @@ TEST_F(SettingsPageTest, DisplayTimeAndEntryOptions) {
         EXPECT_TRUE(page.checked(P::kPressEnterRadio));
         EXPECT_FALSE(page.checked(P::kStayRadio));
         EXPECT_EQ(page.text(P::kDisplayTimeEdit), "0");
-        EXPECT_FALSE(page.enabled(P::kDisplayTimeEdit));
-        EXPECT_FALSE(page.enabled(P::kDisplayTimeLabel));
+        EXPECT_FALSE(page.enabled(P::kDisplayTimeEdit) || page.enabled(P::kDisplayTimeLabel));
         EXPECT_EQ(page.page_copy().entry_display_time, 0);
 
         page.user_clicks(P::kStayRadio);
         EXPECT_EQ(page.text(P::kDisplayTimeEdit), "1");
-        EXPECT_TRUE(page.enabled(P::kDisplayTimeEdit));
-        EXPECT_TRUE(page.enabled(P::kDisplayTimeLabel));
+        EXPECT_TRUE(page.enabled(P::kDisplayTimeEdit) && page.enabled(P::kDisplayTimeLabel));
         EXPECT_EQ(page.page_copy().entry_display_time, 1);
 
         page.user_chooses(P::kEntryList, 0);
         for (const int id : {P::kStayRadio, P::kPressEnterRadio, P::kDisplayTimeEdit})
             EXPECT_FALSE(page.enabled(id)) << id;
         page.user_chooses(P::kEntryList, 2);
-        EXPECT_TRUE(page.enabled(P::kPressEnterRadio));
-        EXPECT_TRUE(page.enabled(P::kDisplayTimeEdit));
+        EXPECT_TRUE(page.enabled(P::kPressEnterRadio) && page.enabled(P::kDisplayTimeEdit));
         EXPECT_EQ(page.page_copy().entry_option, 2);
 
         // 0 typed while "Stay on the LCD" is selected becomes 1: 0 means "Press Enter".
@@ -278,8 +273,7 @@ TEST_F(SettingsPageTest, CameraAndStoreSettings) {
     run([&](ui::PropertySheet& sheet, SettingsPage& page) {
         EXPECT_EQ(page.text(P::kFileTitleEdit), "PICTU");
         page.user_clicks(P::kAutoFileNameCheck);
-        EXPECT_TRUE(page.enabled(P::kFileTitleEdit));
-        EXPECT_TRUE(page.enabled(P::kFileTitleLabel));
+        EXPECT_TRUE(page.enabled(P::kFileTitleEdit) && page.enabled(P::kFileTitleLabel));
         EXPECT_TRUE(page.enabled(P::kNamingRuleCheck));
         page.user_types(P::kFileTitleEdit, "PICTURE");
         EXPECT_EQ(page.text(P::kFileTitleEdit), "PICTU");
