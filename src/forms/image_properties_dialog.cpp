@@ -112,10 +112,9 @@ void ImagePropertiesDialog::on_edit_changed(int id) {
     }
 }
 
+// The alignment list is the dialog's only list, and a person's choice is always an item.
 void ImagePropertiesDialog::on_selection_changed(int id) {
-    if (id == kAlignmentList && selection(id) >= 0) {
-        form_.alignment[line_] = static_cast<Byte>(selection(id));
-    }
+    form_.alignment[line_] = static_cast<Byte>(selection(id));
 }
 
 bool ImagePropertiesDialog::on_ok() {

@@ -90,10 +90,9 @@ void LookupPropertiesDialog::on_edit_changed(int id) {
     form_.fixed_length_high[line_] = 0;
 }
 
+// The alignment list is the dialog's only list, and a person's choice is always an item.
 void LookupPropertiesDialog::on_selection_changed(int id) {
-    if (id == kAlignmentList && selection(id) >= 0) {
-        form_.alignment[line_] = static_cast<Byte>(selection(id));
-    }
+    form_.alignment[line_] = static_cast<Byte>(selection(id));
 }
 
 bool LookupPropertiesDialog::on_ok() {

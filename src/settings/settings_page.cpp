@@ -351,7 +351,7 @@ void SettingsPage::on_command(int id) {
     // Kept in the page copy too, as the box is shown again from it when the page comes back.
     if (id == kImageCaptureCheck) {
         toggle(id);
-        settings_.security_image_capture = checked(id) ? 1 : 0;
+        settings_.security_image_capture = checked(id);
         return;
     }
     const std::optional<int> index = security_index(id);

@@ -86,6 +86,7 @@ TEST_F(LineDialogsTest, ImagePathChecksAreCoupled) {
             d.user_clicks(kFixedLengthCheck);
             d.user_types(kFixedLengthEdit, "300");
             EXPECT_EQ(d.text(kFixedLengthEdit), "255");
+            d.user_chooses(kAlignmentList, 2);
             d.user_clicks(kInitialPathCheck);
             d.user_types(kInitialPathEdit, "\\Storage Card\\Photos");
             if (!d.checked(kInputMarkCheck)) d.user_clicks(kInputMarkCheck);
@@ -99,7 +100,7 @@ TEST_F(LineDialogsTest, ImagePathChecksAreCoupled) {
         });
     EXPECT_TRUE(working.edit_file_path[4] == 1 && working.save_file_path[4] == 1 &&
                 working.check_file_path[4] == 1);
-    EXPECT_EQ(working.fixed_length_low[4], 255);
+    EXPECT_TRUE(working.fixed_length_low[4] == 255 && working.alignment[4] == 2);
     EXPECT_EQ(slot_text(working.initial_text[4]), "\\Storage Card\\Photos");
     EXPECT_EQ(working.input_mark[4], '?');
 
