@@ -35,8 +35,8 @@ void append_utf8(std::string& out, char32_t c) {
     }
 }
 
-// The next character of UTF-8 `text` from `at`, moving `at` behind it; nothing when the bytes
-// there are not a valid, shortest encoding of a character.
+// The next code point of UTF-8 `text` from `at`, moving `at` behind it; nothing when the bytes
+// there are not a whole, shortest encoding of one. Its only caller wants Windows-1252 characters.
 std::optional<char32_t> next_utf8(std::string_view text, std::size_t& at) {
     const auto lead = static_cast<unsigned char>(text[at]);
     const int length = lead < 0x80 ? 1 : lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 0;
@@ -48,7 +48,8 @@ std::optional<char32_t> next_utf8(std::string_view text, std::size_t& at) {
         c = (c << 6) | (next & 0x3F);
     }
     constexpr std::array<char32_t, 5> kSmallest{0, 0, 0x80, 0x800, 0x10000};
-    if (c < kSmallest[length] || c > 0x10FFFF || (c >= 0xD800 && c < 0xE000)) return std::nullopt;
+    // Code points beyond U+10FFFF and surrogates pass: no Windows-1252 byte stands for them.
+    if (c < kSmallest[length]) return std::nullopt;
     at += length;
     return c;
 }
