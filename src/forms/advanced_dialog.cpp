@@ -62,7 +62,7 @@ void AdvancedDialog::on_command(int id) {
     for (const AdvancedCheck& check : kChecks) {
         if (check.id != id) continue;
         toggle(id);
-        form_.*check.field = checked(id) ? 1 : 0;
+        form_.*check.field = checked(id);
     }
     if (id == kExportRenameCheck) enable(kExportNameEdit, form_.export_rename != 0);
     if (id == kAutoExportCheck) show_save_mode();

@@ -70,7 +70,7 @@ void ImagePropertiesDialog::update_enabling() {
 void ImagePropertiesDialog::on_command(int id) {
     const auto stored = [&](PerLine<kFormLines>& field) {
         toggle(id);
-        field[line_] = checked(id) ? 1 : 0;
+        field[line_] = checked(id);
     };
     switch (id) {
         case kEditPathCheck:

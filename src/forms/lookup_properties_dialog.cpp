@@ -78,7 +78,7 @@ void LookupPropertiesDialog::on_command(int id) {
                                     [id](const LineCheck& c) { return c.id == id; });
     if (check == std::end(kLineChecks)) return;
     toggle(id);
-    (form_.*check->field)[line_] = checked(id) ? 1 : 0;
+    (form_.*check->field)[line_] = checked(id);
     update_enabling();
 }
 

@@ -73,7 +73,7 @@ void TimeStampDialog::on_command(int id) {
     for (const StampCheck& check : kChecks) {
         if (check.id != id) continue;
         toggle(id);
-        form_.*check.field = checked(id) ? 1 : 0;
+        form_.*check.field = checked(id);
         if (id == kSplitCheck) return;
         show_date_pattern();
         show_time_pattern();

@@ -224,20 +224,20 @@ void LookupPage::on_command(int id) {
             return;
         case kExportRenameCheck:
             toggle(id);
-            lookup().export_rename = checked(id) ? 1 : 0;
+            lookup().export_rename = checked(id);
             enable(kExportNameEdit, checked(id));
             if (checked(id)) on_focus_lost(kExportNameEdit);
             return;
         case kAutoExportCheck:
             toggle(id);
-            lookup().auto_export = checked(id) ? 1 : 0;
+            lookup().auto_export = checked(id);
             for (const int mode : {kSaveModeLabel, kOverwriteRadio, kAppendRadio}) {
                 enable(mode, checked(id));
             }
             return;
         case kAutoDeleteCheck:
             toggle(id);
-            lookup().auto_delete = checked(id) ? 1 : 0;
+            lookup().auto_delete = checked(id);
             return;
         case kOverwriteRadio:
         case kAppendRadio:

@@ -101,16 +101,16 @@ void MenuPage::on_command(int id) {
     switch (id) {
         case kCaptionCheck:
             toggle(id);
-            menu().caption_on = checked(id) ? 1 : 0;
+            menu().caption_on = checked(id);
             enable(kCaptionEdit, checked(id));
             break;
         case kSaveCaptionCheck:
             toggle(id);
-            menu().save_caption = checked(id) ? 1 : 0;
+            menu().save_caption = checked(id);
             break;
         case kSaveSelectedCheck:
             toggle(id);
-            menu().save_selected_item = checked(id) ? 1 : 0;
+            menu().save_selected_item = checked(id);
             break;
         case kResetButton:
             reset_menu(menu(), static_cast<int>(current_));

@@ -150,7 +150,7 @@ void ImageCaptureDialog::on_command(int id) {
     for (const StoredCheck& check : kChecks) {
         if (check.id != id) continue;
         toggle(id);
-        working_[check.offset] = checked(id) ? 1 : 0;
+        working_[check.offset] = checked(id);
         enable_by_choices();
         return;
     }

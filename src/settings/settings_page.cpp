@@ -334,7 +334,7 @@ void SettingsPage::on_command(int id) {
     }
     if (id == kAutoFileNameCheck) {
         toggle(id);
-        settings_.auto_file_name = checked(id) ? 1 : 0;
+        settings_.auto_file_name = checked(id);
         for (const int title : {kFileTitleLabel, kFileTitleEdit, kNamingRuleCheck}) {
             enable(title, checked(id));
         }
@@ -343,7 +343,7 @@ void SettingsPage::on_command(int id) {
     for (const auto& [check, field] : kStoredChecks) {
         if (id != check) continue;
         toggle(id);
-        settings_.*field = checked(id) ? 1 : 0;
+        settings_.*field = checked(id);
         return;
     }
     // Read only when the sheet is confirmed.
