@@ -214,6 +214,7 @@ TEST_F(PropertiesDialogTest, PrefixPickedByKeysMarkAndOk) {
         EXPECT_FALSE(d.control(kPrefixField).open);
         EXPECT_EQ(d.text(kPrefixField), "A A Ins Right ");
         EXPECT_EQ(d.text(kInputMarkEdit), "");  // no mark yet
+        EXPECT_FALSE(d.enabled(kInputMarkEdit));
         d.user_clicks(kInputMarkCheck);
         d.user_types(kInputMarkEdit, "*");
         EXPECT_EQ(d.text(kStartEdit), "1");  // a start position below 1 shows as 1
