@@ -1,7 +1,6 @@
 #include "shell/preferences.h"
 
 #include <algorithm>
-#include <ranges>
 
 #include "document/file_io.h"
 #include "platform/platform.h"
@@ -23,10 +22,11 @@ constexpr std::size_t kMenuTextTail = 22;
 // count as one and an empty line yields no piece.
 std::vector<std::string_view> ini_pieces(std::string_view text, std::size_t limit) {
     std::vector<std::string_view> pieces;
-    for (const auto piece : std::views::split(text, kLineEnd)) {
-        if (piece.empty()) continue;
-        if (pieces.size() == limit) break;
-        pieces.emplace_back(piece.begin(), piece.end());
+    std::size_t start = text.find_first_not_of(kLineEnd);
+    while (start != std::string_view::npos && pieces.size() != limit) {
+        const std::size_t end = text.find(kLineEnd, start);  // past the end: the rest
+        pieces.push_back(text.substr(start, end - start));
+        start = text.find_first_not_of(kLineEnd, end);
     }
     return pieces;
 }
