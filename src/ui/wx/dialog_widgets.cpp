@@ -13,6 +13,10 @@
 
 #ifdef __WXGTK__
 #include <glib-object.h>
+
+// From GTK, which the wxWidgets library is built on; its development files are not needed for it.
+extern "C" GtkWidget* gtk_bin_get_child(GtkWidget* bin);
+extern "C" void gtk_cell_view_set_fit_model(GtkWidget* cell_view, gboolean fit_model);
 #endif
 
 #include <algorithm>
@@ -169,6 +173,14 @@ wxWindow* make_widget(const Control& c, wxWindow& parent, wxPoint pos, wxSize si
             break;
         case ControlKind::DropDownList:
             widget = new wxChoice(&parent, wxID_ANY, pos, size);
+#ifdef __WXGTK__
+            // GTK measures every item of a list each time a window is laid out, which made the
+            // Form page's fifty lists hold up the sheet for a tenth of a second; the width comes
+            // from the layout, so the list measures only the item it shows.
+            if (GtkWidget* shown = gtk_bin_get_child(widget->GetHandle())) {
+                gtk_cell_view_set_fit_model(shown, FALSE);
+            }
+#endif
             break;
         case ControlKind::ListBox:
             widget = new wxListBox(&parent, wxID_ANY, pos, size, wxArrayString(), wxLB_SINGLE);
