@@ -61,9 +61,6 @@ void clear_line_properties(FormRecord& form, std::size_t line, bool& show_input_
     store_text(form.leading_code[line], "");
     form.check_digit[line] = 0;
     form.auto_enter[line] = kAutoEnterScanEnter;
-    form.edit_file_path[line] = 0;
-    form.save_file_path[line] = 0;
-    form.check_file_path[line] = 0;
 }
 
 int total_length(const FormRecord& form, std::size_t line) {

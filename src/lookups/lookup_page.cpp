@@ -320,12 +320,12 @@ void LookupPage::on_selection_changed(int id) {
         current_ = static_cast<std::size_t>(chosen);
         show_lookup();
     } else if (id == kFieldCountList) {
-        const Byte before = lookup().field_count;
         lookup().field_count = value;
         drop_unused_fields();
         for (int field = value + 1; field <= kShownFields; ++field) show_field(field);
         enable_fields();
-        if (value < before && lookup().key_field >= value) {
+        // Only a lower count can leave the key field out (a raised one keeps it within).
+        if (lookup().key_field >= value) {
             lookup().key_field = 0;
             select_key_field(1);
         }

@@ -226,6 +226,11 @@ TEST_F(SymbologyRulesTest, AddonsRedundancyIsKeptWithinTwoToThirtyAndRequired) {
         expect_invalid_value_shown(1);
     });
     EXPECT_EQ(working.bytes, before.bytes);
+    working[198] = 1;  // a stored 1 is no 0: it passes
+    run(name, [&](ui::Dialog& d) {
+        d.user_presses_ok();
+        EXPECT_TRUE(d.ended());
+    });
 
     // ISBT 128's concatenation redundancy is corrected to 2-20 but never refused.
     const std::string_view isbt = "ISBTDLG_2D";
