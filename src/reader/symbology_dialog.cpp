@@ -139,9 +139,10 @@ void SymbologyDialog::apply_rules() {
 void SymbologyDialog::apply_dependency(std::size_t index) {
     const symbology::Dependency& d = binding(index).dependency;
     if (d.master == 0) return;
-    const auto master = symbology::binding_of(member_, d.master);
-    const int shown = master ? position(*master) : -1;
-    const bool on = shown >= 0 && ((d.positions >> shown) & 1u) != 0;
+    const int shown = position(symbology::binding_of(member_, d.master).value());
+    // Bit i + 1 of the positions moved up by one is position i, so that a master showing no
+    // position (-1) reads the 0 moved in.
+    const bool on = (((d.positions << 1u) >> (shown + 1)) & 1u) != 0;
     const int main = control_id(index, Part::kMain);
     switch (d.effect) {
         case Effect::Enable:

@@ -222,16 +222,16 @@ TEST_F(ApplyFormPageTest, TwoDLinesNeedThe2DReader) {
     form.data_type[1] = kTypeReadFrom2D;
     form.partial_start_high[1] = 9;
     form.auto_enter[1] = 1;
+    form.data_type[2] = kTypeLargeData;  // starting at its last character, stored as the dialog does
+    form.max_length_low[2] = form.partial_start_low[2] = 160;
     apply();
     const FormRecord& done = applied();
-    EXPECT_EQ(done.input_source[0], 0);
-    EXPECT_EQ(done.auto_enter[0], 1);
+    test::expect_bytes(done.input_source, {{0, 0}, {1, 1}});
+    test::expect_bytes(done.auto_enter, {{0, 1}, {1, 0}});
     EXPECT_EQ(split_length(done.partial_start_high[0], done.partial_start_low[0]), 1000);
-    EXPECT_EQ(done.input_source[1], 1);
     EXPECT_EQ(done.partial_on[1], 1);
-    EXPECT_EQ(done.auto_enter[1], 0);
-    EXPECT_EQ(done.partial_start_high[1], 1000 / 160);
-    EXPECT_EQ(done.partial_start_low[1], 1000 % 160);
+    test::expect_bytes(done.partial_start_high, {{1, 1000 / 160}, {2, 0}});
+    test::expect_bytes(done.partial_start_low, {{1, 1000 % 160}, {2, 160}});
 
     document->reader_working[reader::kReaderTypeBits] = reader::kType1D;
     store_text(working[0].prompt[0], "Data");

@@ -158,10 +158,10 @@ TEST_F(PropertiesDialogTest, CheckDigitAndLists) {
 }
 
 TEST_F(PropertiesDialogTest, FixedDataAndMsqiLinesHaveNoBarcodeOptions) {
-    document->forms[0].partial_on[0] = 1;
+    document->forms[0].partial_on[0] = document->forms[0].leading_code_on[0] = 1;
     open_line(0, kTypeFixedData, [](ui::Dialog& d) {
-        for (const int id :
-             {kInitialCheck, kInputMarkCheck, kPartialCheck, kStartEdit, kCheckDigitCheck})
+        for (const int id : {kInitialCheck, kInputMarkCheck, kPartialCheck, kStartEdit,
+                             kCheckDigitCheck, kLeadingCodeEdit})
             EXPECT_FALSE(d.enabled(id)) << id;
         EXPECT_TRUE(d.enabled(kPrefixCheck));
         d.user_presses_ok();
