@@ -1,5 +1,7 @@
 #include "forms/form_list_items.h"
 
+#include <algorithm>
+
 namespace tc::form_items {
 namespace {
 
@@ -18,7 +20,6 @@ constexpr std::string_view kDataTypes[] = {
     "pass down", "extension", "pause",      "alphameric", "image",
 };
 
-constexpr Byte kInputSourceRfid = 2;
 constexpr Byte kInputSourceAll = 3;
 constexpr int kAllItemWithoutRfid = 2;
 
@@ -62,9 +63,9 @@ std::vector<std::string> input_source_items(bool rfid) {
                 : strings({"reader", "keypad", "all"});
 }
 
+// Without an RFID reader the list lacks "RFID": the codes for RFID and "all" both show "all".
 int input_source_item(Byte code, bool rfid) {
-    if (rfid || code < kInputSourceRfid) return code;
-    return kAllItemWithoutRfid;
+    return rfid ? code : std::min<int>(code, kAllItemWithoutRfid);
 }
 
 Byte input_source_code(int item, bool rfid) {
