@@ -138,7 +138,8 @@ void ProgramTexts::start_languages(const fs::path& program_dir, const std::strin
 
 void ProgramTexts::start_languages(std::span<const fs::path> directories,
                                    const std::string& chosen) {
-    language_active_ = find_language_files(directories) > 0 && load_language(chosen) == 1;
+    find_language_files(directories);
+    language_active_ = load_language(chosen) == 1;
 }
 
 void ProgramTexts::read_language_entries(std::string_view contents) {

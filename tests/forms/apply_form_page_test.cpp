@@ -222,7 +222,7 @@ TEST_F(ApplyFormPageTest, TwoDLinesNeedThe2DReader) {
     form.data_type[1] = kTypeReadFrom2D;
     form.partial_start_high[1] = 9;
     form.auto_enter[1] = 1;
-    form.data_type[2] = kTypeLargeData;  // starting at its last character, stored as the dialog does
+    form.data_type[2] = kTypeLargeData;  // starting at its last character, as the dialog stores
     form.max_length_low[2] = form.partial_start_low[2] = 160;
     apply();
     const FormRecord& done = applied();

@@ -323,7 +323,7 @@ TEST_F(FormPageTest, ChoosingATypeResetsThePropertiesItCannotKeep) {
         for (const auto on : switches) (stored.*on)[1] = 1;
         stored.check_digit[1] = 3;
         stored.partial_length[1] = 7;
-        stored.partial_start_low[1] = stored.save_file_path[1] = 5;
+        stored.partial_start_low[1] = stored.save_file_path[1] = stored.check_file_path[1] = 5;
         stored.input_mark[1] = '*';
         stored.auto_enter[1] = 2;
         if (c.from == kTypeReadFrom2D) stored.data_type[0] = kTypeLargeData;
@@ -335,7 +335,8 @@ TEST_F(FormPageTest, ChoosingATypeResetsThePropertiesItCannotKeep) {
             EXPECT_EQ(form.check_digit[1], c.resets ? 0 : 3);
             EXPECT_EQ(form.partial_length[1], c.resets ? 20 : 7);
             EXPECT_EQ(form.partial_start_low[1], c.resets ? 0 : 5);
-            EXPECT_FALSE(c.resets && (form.save_file_path[1] != 0 || form.input_mark[1] != 0));
+            EXPECT_FALSE(c.resets && (form.save_file_path[1] | form.check_file_path[1] |
+                                      form.edit_file_path[1] | form.input_mark[1]) != 0);
             EXPECT_FALSE(c.resets && page.input_marks()[0][1]);  // the mark goes with a reset
             EXPECT_EQ(form.auto_enter[1], c.resets ? 1 : 2);
         });
