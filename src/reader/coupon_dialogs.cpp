@@ -122,9 +122,8 @@ bool CouponContent::on_ok() {
     working[kCouponCode] = selection_ == kCouponNone ? 0 : 1;
     page_follows(slots::kCouponCode, kCouponCode);
 
-    const bool gs1_128_off =
-        !on(kGs1128) || (context_.page != nullptr && !context_.page->slot_checked(slots::kGs1128));
-    if (on(kCouponCode) && gs1_128_off) {
+    // Coupons need GS1-128 (the page's box follows its byte at once, so the byte tells both).
+    if (on(kCouponCode)) {
         working[kGs1128] = 1;
         page_follows(slots::kGs1128, kGs1128);
     }

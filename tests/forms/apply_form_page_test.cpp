@@ -116,6 +116,8 @@ TEST_F(ApplyFormPageTest, PropertiesFollowTheDataType) {
         form.initial_on[line] = 1;
         store_text(form.initial_text[line], "init");
         form.link[line] = 3;
+        form.partial_on[line] = form.leading_code_on[line] = form.alignment[line] = 1;
+        form.check_digit[line] = form.decimal_places[line] = form.auto_enter[line] = 2;
     };
     give_properties(0, kTypeFixedData);
     give_properties(1, kTypePrompt);
@@ -141,10 +143,14 @@ TEST_F(ApplyFormPageTest, PropertiesFollowTheDataType) {
     EXPECT_EQ(done.link[1], 0);
     EXPECT_EQ(done.extra_length[1], 0);
     EXPECT_FALSE(marks[0][1]);
-    // "lookup" without "Save field data" loses its fixed length, prefix and suffix.
-    EXPECT_EQ(done.fixed_length_on[2], 0);
-    EXPECT_EQ(done.prefix_on[2], 0);
-    EXPECT_EQ(done.suffix_on[2], 0);
+    // "lookup" without "Save field data" loses its lengths, prefix, suffix and barcode options.
+    for (const auto field :
+         {&FormRecord::fixed_length_on, &FormRecord::prefix_on, &FormRecord::suffix_on,
+          &FormRecord::partial_on, &FormRecord::alignment, &FormRecord::leading_code_on,
+          &FormRecord::check_digit, &FormRecord::decimal_places}) {
+        EXPECT_EQ((done.*field)[2], 0);
+    }
+    EXPECT_EQ(done.auto_enter[2], 1);
     EXPECT_EQ(done.link[2], 3);
     // Step 1 works on the working copies, which then match the document up to normalisation.
     EXPECT_EQ(working[0].fixed_length_on[2], 0);
