@@ -210,8 +210,7 @@ void LookupPage::on_command(int id) {
     switch (id) {
         case kFixedLengthRadio:
             show_delimiter_kind(false);
-            lookup().delimiter = 0;
-            set_text(kDelimiterEdit, "0");
+            set_text(kDelimiterEdit, "0");  // which the edit stores as the delimiter
             enable(kDelimiterEdit, false);
             return;
         case kDelimiterRadio:
