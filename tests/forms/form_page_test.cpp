@@ -312,8 +312,8 @@ TEST_F(FormPageTest, ChoosingATypeResetsThePropertiesItCannotKeep) {
         {kTypePrompt, kTypeImage, true},
     };
     const std::array switches = {&FormRecord::fixed_length_on, &FormRecord::initial_on,
-                                 &FormRecord::prefix_on, &FormRecord::suffix_on,
-                                 &FormRecord::leading_code_on};
+                                 &FormRecord::prefix_on,       &FormRecord::suffix_on,
+                                 &FormRecord::leading_code_on, &FormRecord::partial_on};
     for (const Change& c : changes) {
         SCOPED_TRACE(testing::Message() << int{c.from} << " to " << int{c.to});
         reset_design_document(*document, *texts);
