@@ -110,9 +110,8 @@ void remove_leftovers(const std::filesystem::path& target) {
 // permissions are kept.
 bool fill_temporary(int fd, const std::filesystem::path& target, std::span<const Byte> bytes) {
     struct stat old_info {};
-    if (::stat(target.c_str(), &old_info) == 0 && S_ISREG(old_info.st_mode)) {
-        ::fchmod(fd, old_info.st_mode & 07777);
-    }
+    // (A target that is no regular file was refused before anything was written.)
+    if (::stat(target.c_str(), &old_info) == 0) ::fchmod(fd, old_info.st_mode & 07777);
     return write_all(fd, bytes) && ::fsync(fd) == 0;
 }
 
@@ -177,11 +176,9 @@ std::filesystem::path resolve_link(const std::filesystem::path& path) {
 // Makes the rename itself durable; a folder that cannot be synced does not undo the save.
 void sync_folder(const std::filesystem::path& target) {
     const std::filesystem::path folder = target.parent_path();
-    const int fd =
-        ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0) return;
-    ::fsync(fd);
-    ::close(fd);
+    const FileDescriptor fd(
+        ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (fd.is_open()) ::fsync(fd.get());
 }
 
 // Why an opened descriptor cannot be used as a file's contents, if it cannot.

@@ -129,17 +129,16 @@ void normalise_2d_line(FormRecord& form, std::size_t line, bool two_d_reader) {
         reset_unused_line(form, line);
         return;
     }
-    int reference = 0;
-    if (form.data_type[line] == kTypeLargeData) {
+    const bool large = form.data_type[line] == kTypeLargeData;
+    if (large) {
         form.input_source[line] = 0;
         form.auto_enter[line] = kAutoEnterScanEnter;
-        reference = total_length(form, line);
     } else {
         form.input_source[line] = kInputSourceKeypad;
         form.partial_on[line] = 1;
         form.auto_enter[line] = kAutoEnterNo;
-        reference = large_data_reference(form);
     }
+    const int reference = large ? total_length(form, line) : large_data_reference(form);
     if (split_length(form.partial_start_high[line], form.partial_start_low[line]) > reference) {
         form.partial_start_high[line] = static_cast<Byte>(reference / kMaxLineLength);
         form.partial_start_low[line] = static_cast<Byte>(reference % kMaxLineLength);

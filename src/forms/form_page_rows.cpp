@@ -138,12 +138,7 @@ void FormPage::fill_link_list(std::size_t row) {
     }
     const int list = row_control(link_list, row);
     set_items(list, items);
-    const bool small = total_max_length(row) <= kMaxLineLength;
-    const bool enabled =
-        (lookup_file && (type == kTypeLookup || type == kTypeImage || type == kTypeMsqi)) ||
-        (type == kTypeLargeData && (small || form().partial_on[row] != 0)) ||
-        (!msqi() && ((type >= kTypeText && type <= kTypeBoolean) || type == kTypeAlphameric ||
-                     type == kTypeReadFrom2D));
+    const bool enabled = link_list_wanted(row);
     enable(list, enabled);
     // A disabled link list only shows "nil"; the stored link stays.
     set_selection(list, enabled ? link : 0);

@@ -246,12 +246,12 @@ TEST(DeriveBeforeSave, TheLastMenuItemLeadingToAFormDecidesItsHandoverField) {
         EXPECT_EQ(design->form(4).handover_field, handover) << "record mode " << mode;
     }
 
-    // "Save caption" alone hands over too.
+    // "Save caption" alone hands over too, to the last Form as well.
     design->menu(5).save_caption = 1;
-    design->menu(5).item_target[0] = 6;
-    saving_form(*design, 6);
+    design->menu(5).item_target[0] = 20;
+    saving_form(*design, 20);
     design->derive();
-    EXPECT_EQ(design->form(6).handover_field, 1);
+    EXPECT_EQ(design->form(20).handover_field, 1);
 
     // Targets "main" and Menus lead to no Form; a Form no item leads to keeps its flag.
     design->menu(3).save_caption = 1;

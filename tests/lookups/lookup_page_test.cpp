@@ -141,8 +141,7 @@ TEST_F(LookupPageTest, LengthsAreClampedAndTheKeyFieldFollowsTheCount) {
         EXPECT_EQ(page.page_copy()[0].key_field, 5);
         EXPECT_FALSE(page.checked(P::key_field_radio(1)));
         page.user_chooses(P::kFieldCountList, 5);
-        EXPECT_EQ(page.page_copy()[0].field_count, 5);
-        EXPECT_EQ(page.page_copy()[0].key_field, 0);
+        EXPECT_TRUE(page.page_copy()[0].field_count == 5 && page.page_copy()[0].key_field == 0);
         EXPECT_TRUE(page.checked(P::key_field_radio(1)) && !page.checked(P::key_field_radio(6)));
         EXPECT_TRUE(page.enabled(P::field_name_edit(5)));
         EXPECT_FALSE(page.enabled(P::field_name_edit(6)) || page.enabled(P::field_type_list(6)));
