@@ -89,7 +89,7 @@ void RfidDialog::enable_by_boxes() {
     const bool uid = checked(kUidCheck);
     if (!uid) set_checked(kUserDataCheck, false);
     enable(kUserDataCheck, uid);
-    const bool user_data = uid && checked(kUserDataCheck);
+    const bool user_data = checked(kUserDataCheck);  // never without the UID, as just made sure
     for (const int id : {kStartLabel, kStartEdit, kLengthLabel, kLengthEdit, kLengthUnit,
                          kDelimiterLabel, kDelimiterField}) {
         enable(id, user_data);

@@ -12,7 +12,9 @@ constexpr int kFirstLanguageMenuEntry = 31;  // the language entries 31-38 name 
 constexpr int kTextMapItem = 2511;
 
 ui::MenuItem separator() {
-    return ui::MenuItem{0, {}, true};
+    ui::MenuItem item;
+    item.separator = true;
+    return item;
 }
 
 }  // namespace
