@@ -4,8 +4,8 @@
 #  - start: from starting the program until its main window is on the screen;
 #  - sheet: from the Ctrl+E key until the editor sheet is on the screen, the first time in a
 #    process and again after Escape;
-# "On the screen" is the window manager showing the window's frame, as the X server reports it.
 #  - memory: the program's resident memory while the sheet is open.
+# "On the screen" is the window manager showing the window's frame, as the X server reports it.
 # Each figure is taken RUNS times (default 5) and printed as lowest / middle / highest.
 # Usage: xvfb-run -a benchmarks/gui_speed.sh build/src/tc7350 [RUNS]
 set -euo pipefail

@@ -136,12 +136,8 @@ void FormPage::fill_link_list(std::size_t row) {
         // Rows 3-12 become "nil" rows with their controls disabled in the MSQI layout that follows.
         link = 0;
     }
-    const int list = row_control(link_list, row);
-    set_items(list, items);
-    const bool enabled = link_list_wanted(row);
-    enable(list, enabled);
-    // A disabled link list only shows "nil"; the stored link stays.
-    set_selection(list, enabled ? link : 0);
+    set_items(row_control(link_list, row), items);
+    show_link_state(row);
 }
 
 void FormPage::enable_line_fields(std::size_t row, bool enabled) {
@@ -227,14 +223,13 @@ void FormPage::max_length_changed(std::size_t row) {
     } else {
         min_length_changed(row);  // the minimum stays within the new maximum
     }
-    const int list = row_control(link_list, row);
     if (input.value > kMaxLineLength && f.partial_on[row] == 0) {
         f.link[row] = 0;
+        const int list = row_control(link_list, row);
         set_selection(list, 0);
         enable(list, false);
     } else {
-        enable(list, link_list_wanted(row));
-        set_selection(list, enabled(list) ? f.link[row] : 0);
+        show_link_state(row);
     }
 }
 

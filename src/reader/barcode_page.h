@@ -27,7 +27,6 @@ class BarcodePage : public ui::Page, public BarcodePageHandle {
     void take_over() override;
 
     void set_slot(int slot, bool checked) override;
-    bool slot_checked(int slot) const override;
 
     // The reader mode the page is laid out for.
     ReaderMode layout_mode() const { return mode_; }
@@ -66,6 +65,7 @@ class BarcodePage : public ui::Page, public BarcodePageHandle {
     Byte edit_byte(int id, int minimum, int maximum) const;
 
     // The symbology slots and their dialogs (barcode_page_slots.cpp).
+    bool slot_checked(int slot) const;
     void slot_clicked(int slot);
     void two_d_slot_clicked(int slot);
     void coupon_clicked();

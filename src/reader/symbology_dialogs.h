@@ -19,9 +19,6 @@ struct BarcodePageHandle {
     // (in 2D mode: Bookland EAN, slot 6, is enabled while EAN-13, slot 5, is checked and unchecked
     // while it is not).
     virtual void set_slot(int slot, bool checked) = 0;
-
-    // Whether the check box of a symbology slot is checked.
-    virtual bool slot_checked(int slot) const = 0;
 };
 
 // Everything a symbology parameter dialog works with.

@@ -369,7 +369,7 @@ TEST_F(SymbologyRulesTest, Ean13WithCouponCodeSwitchesGs1128OnAfterClosing) {
     test::set_bytes(working, {{208, 1}, {211, 0}});
     run("EAN13DLG_2D_4507", [](ui::Dialog& d) { d.user_presses_cancel(); });
     EXPECT_EQ(working[211], 1);
-    EXPECT_TRUE(page.slot_checked(8));
+    EXPECT_TRUE(page.slots.at(8));
 
     test::set_bytes(working, {{208, 0}, {211, 0}});
     page.calls.clear();

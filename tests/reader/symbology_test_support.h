@@ -23,10 +23,6 @@ class FakePage : public BarcodePageHandle {
         slots[slot] = checked;
         calls.emplace_back(slot, checked);
     }
-    bool slot_checked(int slot) const override {
-        const auto it = slots.find(slot);
-        return it != slots.end() && it->second;
-    }
 
     std::map<int, bool> slots;
     std::vector<std::pair<int, bool>> calls;
